@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QAction>
+#include <QHash>
+#include <QMainWindow>
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QScrollBar;
+class QToolButton;
+
+namespace strumix {
+
+class ClipWidget;
+class Editor;
+class PageWidget;
+
+// The main window `form1`: tool strip, status box, option strip, the page in its viewport with
+// two scroll bars, and the menus. It composes and wires; the behaviour lives in the editor.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Editor& editor, QWidget* parent = nullptr);
+
+    Editor& editor() { return editor_; }
+    // A menu item by its name ("menu_open", "menu_cr_2", ...).
+    QAction* action(const QString& name) const { return actions_.value(name); }
+    QMenu* menu(const QString& name) const { return menus_.value(name); }
+    QToolButton* tool_button(const QString& name) const;
+    PageWidget* page() const { return page_; }
+    ClipWidget* picture_clip() const { return clip_; }
+    QScrollBar* hscroll() const { return hscroll_; }
+    QScrollBar* vscroll() const { return vscroll_; }
+    QFrame* toolbar() const { return toolbar_; }
+    QFrame* slidewin() const { return slidewin_; }
+    QCheckBox* opt(int index) const { return opt_[index]; }
+    QLabel* box_activity() const { return box_activity_; }
+
+    // Lays out strip, viewport, page and bars for the window's and the page's size.
+    void form_resize();
+    // Shows the editor's state: caption, status, options, check marks, page and cursor box.
+    void sync();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void create_tool_strip(QWidget* client);
+    void create_option_strip(QWidget* client);
+    void create_view(QWidget* client);
+    void create_menus();
+    QAction* add_action(QMenu* menu, const QString& name, const QString& text,
+                        const QKeySequence& shortcut = {});
+    void hscroll_Change(int value);
+    void VScroll_Change(int value);
+    void place_page(QPoint pos_twips);
+
+    Editor& editor_;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QMenu*> menus_;
+    QFrame* toolbar_ = nullptr;
+    QLabel* box_activity_ = nullptr;
+    QFrame* slidewin_ = nullptr;
+    std::array<QCheckBox*, 3> opt_{};
+    ClipWidget* clip_ = nullptr;
+    PageWidget* page_ = nullptr;
+    QScrollBar* hscroll_ = nullptr;
+    QScrollBar* vscroll_ = nullptr;
+    bool laying_out_ = false;
+};
+
+// Twips to pixels and back, at 15 twips a pixel.
+int twips_to_pixels(int twips);
+int pixels_to_twips(int pixels);
+
+}  // namespace strumix

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <array>
+
+namespace strumix {
+
+// One character cell of the page: 120 × 240 twips, 8 × 16 pixels.
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kColumnPixels = 8;
+inline constexpr int kRowPixels = 16;
+inline constexpr int kColumnTwips = kColumnPixels * kTwipsPerPixel;
+inline constexpr int kRowTwips = kRowPixels * kTwipsPerPixel;
+
+// Codes of `current_tool`.
+inline constexpr int kToolNumbers = 99;
+inline constexpr int kToolErase = 12;
+inline constexpr int kToolHammer = 0;
+inline constexpr int kToolPullOff = 1;
+inline constexpr int kToolHammerPull = 2;
+inline constexpr int kToolSlide = 3;
+
+inline constexpr int kMaxStaffs = 6;
+inline constexpr int kMaxStrings = 10;
+inline constexpr int kMaxMeasuresAcross = 4;
+inline constexpr int kMaxNotesPerMeasure = 52;
+inline constexpr int kCaptionWidth = 8;
+inline constexpr int kTuningWidth = 2;
+
+// Cuts or blank-pads text to exactly `width` characters.
+QString fixed_width(const QString& text, int width);
+
+// One staff: its caption, strings, tuning and the page rows it occupies.
+struct LineProps {
+    QString caption = QString(kCaptionWidth, QLatin1Char(' '));
+    int first_row = 0;
+    int last_row = 0;
+    std::array<QString, kMaxStrings> tuning;
+    int num_strings = 1;
+
+    LineProps();
+    void set_caption(const QString& text) { caption = fixed_width(text, kCaptionWidth); }
+    void set_tuning(int string, const QString& name) {
+        tuning[string] = fixed_width(name, kTuningWidth);
+    }
+};
+
+// The shape of the tab page and the identity of the open document. Every position on the page
+// (bar lines, note cells, string rows, labels, page size) is derived here and nowhere else.
+struct LayoutModel {
+    int num_lines = 2;
+    int measures_across = 1;
+    int notes_per_measure = 16;
+    std::array<LineProps, 7> line_props;
+    QString file_name = QStringLiteral("Untitled");
+    QString file_path;
+    bool layout_failed = false;
+    int current_tool = kToolNumbers;
+
+    LayoutModel();
+
+    // The start-up layout: a six-string guitar staff above a four-string bass staff, one
+    // measure of 16 notes.
+    void fill_defaults();
+    void recompute_staff_rows();
+
+    int first_row(int staff) const { return line_props[staff].first_row; }
+    int last_row(int staff) const { return line_props[staff].last_row; }
+    int num_strings(int staff) const { return line_props[staff].num_strings; }
+
+    // Derived positions, in character cells.
+    int measure_width() const { return 3 * notes_per_measure + 2; }
+    double measure_left(int measure) const { return 6.5 + measure * measure_width(); }
+    double measure_right(int measure) const { return measure_left(measure + 1); }
+    int note_column(int measure, int note) const {
+        return 8 + measure * measure_width() + 3 * note;
+    }
+    int first_note_column(int measure) const { return note_column(measure, 0); }
+    int last_note_column(int measure) const { return note_column(measure, notes_per_measure - 1); }
+    int string_row(int staff, int string) const { return first_row(staff) + string; }
+    double string_line_y(int staff, int string) const { return string_row(staff, string) + 0.5; }
+    static constexpr int label_column() { return 1; }
+    int caption_row(int staff) const { return first_row(staff) - 1; }
+    double page_width_columns() const;
+    int page_height_rows() const;
+    // The page size in pixels (and twips), as the page picture is sized.
+    QSize page_size_pixels() const;
+    static constexpr int home_column() { return 8; }
+    static constexpr int home_row() { return 3; }
+};
+
+}  // namespace strumix

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds Strumix and runs every test headless, then the whole suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+cmake --preset release
+cmake --build --preset release -j "$jobs"
+ctest --preset release -j "$jobs"
+
+cmake --preset sanitize
+cmake --build --preset sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --preset sanitize -j "$jobs"
