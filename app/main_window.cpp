@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -68,7 +69,9 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     create_option_strip(client);
     create_tool_strip(client);
     create_menus();
-    for (QWidget* child : findChildren<QWidget*>()) child->setProperty(kHelpContext, 20);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (!qobject_cast<QMenu*>(child)) child->setProperty(kHelpContext, kMainWindowHelp);
+    }
 
     connect(&editor_, &Editor::stateChanged, this, &MainWindow::sync);
     connect(&editor_.Picture1, &PagePicture::resized, this, &MainWindow::form_resize);

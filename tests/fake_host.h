@@ -41,8 +41,11 @@ public:
     std::optional<QString> input_box(const QString& prompt, const QString& title,
                                      const QString&) override {
         questions.push_back({prompt, title});
-        if (inputs.empty()) return std::nullopt;
-        auto answer = inputs.front();
+        if (inputs.empty() || !inputs.front()) {
+            if (!inputs.empty()) inputs.pop_front();
+            return std::nullopt;
+        }
+        const QString answer = *inputs.front();
         inputs.pop_front();
         return answer;
     }

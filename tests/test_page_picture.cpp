@@ -1,0 +1,244 @@
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "page/page_font.h"
+#include "page/page_picture.h"
+
+using namespace strumix;
+
+namespace {
+
+bool black(const QImage& image, int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 0); }
+bool white(const QImage& image, int x, int y) { return image.pixel(x, y) == qRgb(255, 255, 255); }
+
+int black_count(const QImage& image, const QRect& rect) {
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x) count += black(image, x, y);
+    return count;
+}
+
+}  // namespace
+
+class TestPagePicture : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { load_resources(); }
+
+    void scale_modes_convert_units_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<double>("px");
+        QTest::addColumn<double>("py");
+        QTest::newRow("characters") << 4 << 6.5 << 3.5 << 52.0 << 56.0;
+        QTest::newRow("pixels") << 3 << 100.0 << 50.0 << 100.0 << 50.0;
+        QTest::newRow("twips") << 1 << 1500.0 << 2400.0 << 100.0 << 160.0;
+    }
+    void scale_modes_convert_units() {
+        QFETCH(int, mode);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(double, px);
+        QFETCH(double, py);
+        PagePicture page;
+        QVERIFY(page.resize(QSize(484, 256), nullptr));
+        page.set_scale_mode(static_cast<ScaleMode>(mode));
+        QCOMPARE(page.to_pixels_x(x), px);
+        QCOMPARE(page.to_pixels_y(y), py);
+        QCOMPARE(page.from_pixels_x(px), x);
+        QCOMPARE(page.from_pixels_y(py), y);
+        page.set_current(x, y);
+        QCOMPARE(page.current_x(), x);
+        QCOMPARE(page.current_y(), y);
+    }
+
+    void pictures_are_values_with_identity() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(40, 20), nullptr));
+        QVERIFY(!page.picture());
+        const Picture first = page.take_image();
+        const Picture second = page.take_image();
+        // Equal pixels are still two pictures.
+        QVERIFY(first != second);
+        QCOMPARE(*first, *second);
+        page.commit();
+        const Picture committed = page.picture();
+        QVERIFY(committed);
+        page.set_scale_mode(ScaleMode::Pixels);
+        page.line(0, 0, 39, 0);
+        // Drawing touches only the drawn image; the committed picture keeps its pixels.
+        QVERIFY(white(*committed, 5, 0));
+        QVERIFY(black(page.image(), 5, 0));
+        QVERIFY(page.picture() == committed);
+        page.assign(first);
+        QVERIFY(page.picture() == first);
+        QVERIFY(white(page.image(), 5, 0));
+    }
+
+    void assign_takes_the_pictures_size() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(40, 20), nullptr));
+        QSignalSpy resized(&page, &PagePicture::resized);
+        QImage other(70, 30, QImage::Format_ARGB32);
+        other.fill(Qt::black);
+        page.assign(std::make_shared<const QImage>(other));
+        QCOMPARE(page.size(), QSize(70, 30));
+        QCOMPARE(resized.count(), 1);
+        QVERIFY(black(page.image(), 69, 29));
+        QCOMPARE(page.image().format(), QImage::Format_RGB32);
+    }
+
+    void lines_include_both_ends() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(100, 100), nullptr));
+        page.set_scale_mode(ScaleMode::Characters);
+        page.line(1, 1.5, 5, 1.5);
+        QVERIFY(black(page.image(), 8, 24));
+        QVERIFY(black(page.image(), 40, 24));
+        QVERIFY(white(page.image(), 7, 24));
+        QVERIFY(white(page.image(), 41, 24));
+        QVERIFY(white(page.image(), 20, 23));
+        QVERIFY(white(page.image(), 20, 25));
+        QCOMPARE(page.current_x(), 5.0);
+    }
+
+    void box_fills_corner_to_corner() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(60, 60), nullptr));
+        page.set_scale_mode(ScaleMode::Pixels);
+        page.set_fill_color(Qt::black);
+        page.set_fore_color(Qt::black);
+        page.box(10, 12, 19, 31);
+        QCOMPARE(black_count(page.image(), page.image().rect()), 10 * 20);
+        QVERIFY(black(page.image(), 10, 12));
+        QVERIFY(black(page.image(), 19, 31));
+        QVERIFY(white(page.image(), 20, 31));
+        page.set_fill_style(FillStyle::Transparent);
+        page.set_fill_color(Qt::white);
+        page.set_fore_color(Qt::white);
+        page.box(10, 12, 19, 31);
+        // A transparent box draws only its outline.
+        QCOMPARE(black_count(page.image(), page.image().rect()), 8 * 18);
+    }
+
+    void printed_text_keeps_the_background() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(100, 40), nullptr));
+        page.set_scale_mode(ScaleMode::Characters);
+        page.line(0, 0.5, 12, 0.5);
+        page.set_current(1, 0);
+        page.print(QStringLiteral("1"));
+        const QImage& image = page.image();
+        // The string line shows on both sides of the digit: the background is transparent.
+        QVERIFY(black(image, 2, 8));
+        QVERIFY(black(image, 60, 8));
+        QVERIFY(black_count(image, QRect(8, 0, 8, 16)) > 8 + 3);
+        QCOMPARE(black_count(image, QRect(0, 17, 100, 23)), 0);
+        // A line end moves to the start of the next text line.
+        QCOMPARE(page.current_x(), 0.0);
+        QVERIFY(page.current_y() > 0.5 && page.current_y() <= 1.0);
+        const int regular = black_count(image, QRect(8, 0, 16, 16));
+        page.set_current(4, 0);
+        page.set_bold(true);
+        page.print(QStringLiteral("1"), false);
+        QVERIFY(black_count(image, QRect(32, 0, 16, 16)) > regular);
+        QVERIFY(page.current_x() > 4 && page.current_y() == 0);
+    }
+
+    void page_text_is_not_antialiased() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(200, 20), nullptr));
+        page.set_current(0, 0);
+        page.print(QStringLiteral("Guitar 1-e 12 X"));
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 200; ++x)
+                QVERIFY(black(page.image(), x, y) || white(page.image(), x, y));
+    }
+
+    void and_copy_lays_black_over_the_page() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(64, 64), nullptr));
+        page.set_scale_mode(ScaleMode::Pixels);
+        page.line(0, 20, 63, 20);
+        QImage symbol(32, 32, QImage::Format_ARGB32);
+        symbol.fill(Qt::transparent);
+        symbol.setPixel(3, 4, qRgb(0, 0, 0));
+        symbol.setPixel(5, 5, qRgba(255, 255, 255, 255));
+        page.and_copy(symbol, QPoint(10, 10));
+        QVERIFY(black(page.image(), 13, 14));
+        QVERIFY(white(page.image(), 15, 15));
+        // The page's own line stays under the symbol's transparent area.
+        QVERIFY(black(page.image(), 20, 20));
+        QCOMPARE(black_count(page.image(), page.image().rect()), 64 + 1);
+    }
+
+    void arc_runs_between_its_angles() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(200, 200), nullptr));
+        page.set_scale_mode(ScaleMode::Pixels);
+        const double pi = 3.14159;
+        page.arc(100, 100, 60, pi / 4, 3 * pi / 4, 1.0);
+        const QImage& image = page.image();
+        // Upper quarter only: the top of the circle is drawn, its bottom and sides are not.
+        QVERIFY(black_count(image, QRect(95, 38, 11, 5)) > 0);
+        QCOMPARE(black_count(image, QRect(0, 101, 200, 99)), 0);
+        QCOMPARE(black_count(image, QRect(155, 90, 10, 20)), 0);
+        // Its ends lie at 45° and 135°: x = 100 ± 42.4, y = 100 − 42.4.
+        QVERIFY(black_count(image, QRect(140, 55, 5, 5)) > 0);
+        QVERIFY(black_count(image, QRect(55, 55, 5, 5)) > 0);
+    }
+
+    void resize_keeps_content_and_refuses_oversized_pages() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(20, 20), nullptr));
+        page.set_scale_mode(ScaleMode::Pixels);
+        page.line(0, 0, 19, 19);
+        QVERIFY(page.resize(QSize(40, 30), nullptr));
+        QVERIFY(black(page.image(), 19, 19));
+        QVERIFY(white(page.image(), 39, 29));
+
+        page.set_limits(1000, 100);
+        QString error;
+        QVERIFY(!page.resize(QSize(50, 50), &error));
+        QVERIFY(error.contains(QStringLiteral("50 × 50")));
+        QCOMPARE(page.size(), QSize(40, 30));
+        QVERIFY(black(page.image(), 19, 19));
+        QVERIFY(!page.resize(QSize(101, 5), &error));
+        QVERIFY(!page.resize(QSize(0, 5), &error));
+        QVERIFY(page.resize(QSize(100, 10), &error));
+
+        PagePicture largest;
+        QVERIFY(largest.size_allowed(QSize(5164, 1184), nullptr));
+        QVERIFY(!largest.size_allowed(QSize(20000, 10), nullptr));
+        QVERIFY(!largest.size_allowed(QSize(5000, 5000), nullptr));
+    }
+
+    void clear_leaves_a_white_page_of_the_same_size() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(30, 30), nullptr));
+        page.set_scale_mode(ScaleMode::Pixels);
+        page.line(0, 0, 29, 29);
+        page.commit();
+        page.clear();
+        QCOMPARE(page.size(), QSize(30, 30));
+        QVERIFY(!page.picture());
+        QCOMPARE(black_count(page.image(), page.image().rect()), 0);
+    }
+
+    void changes_report_the_touched_rectangle() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(300, 300), nullptr));
+        page.set_scale_mode(ScaleMode::Pixels);
+        QSignalSpy changed(&page, &PagePicture::changed);
+        page.line(10, 10, 30, 10);
+        QCOMPARE(changed.count(), 1);
+        const QRect rect = changed.takeFirst().at(0).toRect();
+        QVERIFY(rect.contains(QPoint(10, 10)) && rect.contains(QPoint(30, 10)));
+        QVERIFY(rect.width() < 40 && rect.height() < 10);
+    }
+};
+
+QTEST_MAIN(TestPagePicture)
+#include "test_page_picture.moc"
