@@ -1,0 +1,245 @@
+// Every edit a guitarist makes, timed on the start-up page and on the largest page the layout
+// dialog offers, each against the floor of copying one page-sized image in the same run.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QGuiApplication>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <set>
+
+#include "edit/editor.h"
+#include "edit/key_codes.h"
+#include "page/page_font.h"
+
+using namespace strumix;
+
+namespace {
+
+class NullHost : public EditorHost {
+public:
+    void message(const QString&, const QString&, MessageIcon) override {}
+    Answer ask(const QString&, const QString&, bool) override { return Answer::No; }
+    std::optional<QString> input_box(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    bool layout_dialog_visible() const override { return false; }
+    void show_layout_dialog() override {}
+    void form_resize() override {}
+    bool vscroll_visible() const override { return false; }
+    int vscroll_value() const override { return 0; }
+    int vscroll_minimum() const override { return 0; }
+    int vscroll_maximum() const override { return 0; }
+    void set_vscroll_value(int) override {}
+    void focus_page() override {}
+};
+
+using Clock = std::chrono::steady_clock;
+
+enum Page { kStartupPage = 0, kLargestPage = 1 };
+
+void make_page(Editor& editor, int page) {
+    editor.startup();
+    if (page == kLargestPage) {
+        editor.model.num_lines = 6;
+        editor.model.measures_across = 4;
+        editor.model.notes_per_measure = 52;
+        for (auto& staff : editor.model.line_props) staff.num_strings = 10;
+        editor.model.recompute_staff_rows();
+        editor.Redraw_pic();
+        editor.commit_and_mark_unchanged();
+        editor.backup[1] = editor.Picture1.picture();
+        editor.cursor_home();
+    }
+}
+
+// Seconds to copy one page-sized image: the least any whole-page operation costs.
+double floor_seconds(int page) {
+    static std::map<int, double> cache;
+    auto found = cache.find(page);
+    if (found != cache.end()) return found->second;
+    NullHost host;
+    Editor editor(host);
+    make_page(editor, page);
+    const QImage& image = editor.Picture1.image();
+    constexpr int kRuns = 200;
+    double best = 1e9;
+    for (int round = 0; round < 5; ++round) {
+        const auto start = Clock::now();
+        for (int i = 0; i < kRuns; ++i) {
+            QImage copy = image.copy();
+            benchmark::DoNotOptimize(copy.constBits());
+        }
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count() / kRuns);
+    }
+    cache[page] = best;
+    return best;
+}
+
+void run(benchmark::State& state, const std::function<void(Editor&)>& setup,
+         const std::function<void(Editor&)>& op) {
+    const int page = static_cast<int>(state.range(0));
+    NullHost host;
+    Editor editor(host);
+    make_page(editor, page);
+    if (setup) setup(editor);
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        op(editor);
+        total += std::chrono::duration<double>(Clock::now() - start).count();
+    }
+    const double mean = total / static_cast<double>(state.iterations());
+    state.counters["x_floor"] = mean / floor_seconds(page);
+    state.counters["floor_us"] = floor_seconds(page) * 1e6;
+    state.SetLabel(page == kLargestPage ? "largest page" : "start-up page");
+}
+
+void key(Editor& editor, int code) { editor.Picture1_KeyDown(code, 0); }
+
+}  // namespace
+
+static void BM_copy_floor(benchmark::State& state) {
+    run(state, nullptr, [](Editor& e) {
+        QImage copy = e.Picture1.image().copy();
+        benchmark::DoNotOptimize(copy.constBits());
+    });
+}
+BENCHMARK(BM_copy_floor)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_Redraw_pic(benchmark::State& state) {
+    run(state, nullptr, [](Editor& e) { e.Redraw_pic(); });
+}
+BENCHMARK(BM_Redraw_pic)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_digit_and_enter(benchmark::State& state) {
+    run(state, nullptr, [](Editor& e) {
+        key(e, kVk0 + 7);
+        key(e, kVkReturn);
+        if (e.location.left >= e.model.last_note_column(e.model.measures_across - 1)) {
+            e.cursor_home();
+        }
+    });
+}
+BENCHMARK(BM_digit_and_enter)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_arrow_key(benchmark::State& state) {
+    bool right = true;
+    run(state, nullptr, [&right](Editor& e) {
+        key(e, right ? kVkRight : kVkLeft);
+        right = !right;
+    });
+}
+BENCHMARK(BM_arrow_key)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_harmonic(benchmark::State& state) {
+    run(state, nullptr, [](Editor& e) {
+        e.mnu_harmonic_Click();
+        if (e.location.left >= e.model.last_note_column(e.model.measures_across - 1)) {
+            e.cursor_home();
+        }
+    });
+}
+BENCHMARK(BM_harmonic)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_erase_whole_page(benchmark::State& state) {
+    run(
+        state, [](Editor& e) { e.btn_edit_Click(); },
+        [](Editor& e) {
+            const double w = e.Picture1.scale_width();
+            const double h = e.Picture1.scale_height();
+            e.Picture1_MouseDown(kLeftButton, 0, 0, 0);
+            e.Picture1_MouseMove(kLeftButton, 0, w / 2, h / 2);
+            e.Picture1_MouseUp(kLeftButton, 0, w, h);
+        });
+}
+BENCHMARK(BM_erase_whole_page)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_slur(benchmark::State& state) {
+    run(
+        state, [](Editor& e) { e.pic_tool_Click(kToolHammer); },
+        [](Editor& e) {
+            e.Picture1_MouseDown(kLeftButton, 0, 1000, 2000);
+            e.Picture1_MouseMove(kLeftButton, 0, 1900, 2000);
+            e.Picture1_MouseUp(kLeftButton, 0, 1900, 2000);
+        });
+}
+BENCHMARK(BM_slur)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_symbol_stamp(benchmark::State& state) {
+    run(state, nullptr, [](Editor& e) {
+        e.btn_bend_Click(4);
+        e.Picture1_DragDrop(4, 100, 50);
+    });
+}
+BENCHMARK(BM_symbol_stamp)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_undo(benchmark::State& state) {
+    run(
+        state, [](Editor& e) { key(e, kVkReturn); }, [](Editor& e) { e.menu_undo_Click(); });
+}
+BENCHMARK(BM_undo)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_revert_to_backup(benchmark::State& state) {
+    run(state, nullptr, [](Editor& e) { e.menu_revert_Click(); });
+}
+BENCHMARK(BM_revert_to_backup)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_set_backup(benchmark::State& state) {
+    run(state, nullptr, [](Editor& e) { e.menu_set_backup_Click(); });
+}
+BENCHMARK(BM_set_backup)->Arg(kStartupPage)->Arg(kLargestPage);
+
+// A session of edits on the largest page, then how much memory it holds: peak resident size
+// and how many distinct page-sized pixel buffers the page, its committed picture and the three
+// work pictures keep alive.
+static void BM_session_memory(benchmark::State& state) {
+    NullHost host;
+    Editor editor(host);
+    for (auto _ : state) {
+        make_page(editor, kLargestPage);
+        for (int i = 0; i < 20; ++i) {
+            key(editor, kVk0 + 1 + i % 9);
+            key(editor, kVkReturn);
+        }
+        editor.menu_set_backup_Click();
+        editor.mnu_harmonic_Click();
+        editor.btn_bend_Click(0);
+        editor.Picture1_DragDrop(0, 300, 100);
+        editor.btn_edit_Click();
+        editor.Picture1_MouseDown(kLeftButton, 0, 10, 10);
+        editor.Picture1_MouseUp(kLeftButton, 0, 400, 300);
+        editor.btn_mode_Click(0);
+        key(editor, kVk0 + 5);
+        key(editor, kVkReturn);
+        editor.menu_undo_Click();
+        editor.menu_undo_Click();
+        editor.menu_revert_Click();
+    }
+    std::set<const uchar*> buffers;
+    const QSize size = editor.Picture1.size();
+    auto count = [&](const QImage* image) {
+        if (image && image->size() == size) buffers.insert(image->constBits());
+    };
+    count(&editor.Picture1.image());
+    count(editor.Picture1.picture().get());
+    for (const Picture& copy : editor.backup) count(copy.get());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["page_buffers"] = static_cast<double>(buffers.size());
+    state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    state.counters["page_MiB"] =
+        static_cast<double>(editor.Picture1.image().sizeInBytes()) / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_session_memory)->Iterations(1);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    load_resources();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
