@@ -1,7 +1,9 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "app/qt_document_host.h"
 #include "app/qt_host.h"
+#include "docs/document_commands.h"
 #include "edit/editor.h"
 #include "page/page_font.h"
 
@@ -17,6 +19,10 @@ int main(int argc, char* argv[]) {
     strumix::Editor editor(host);
     strumix::MainWindow form1(editor);
     host.set_window(&form1);
+    strumix::QtDocumentHost documents(editor, &form1);
+    documents.attach(host);
+    strumix::DocumentCommands commands(editor, documents);
+    strumix::connect_document_menus(form1, commands);
     editor.startup();
     form1.showMaximized();
     form1.form_resize();

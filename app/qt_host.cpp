@@ -19,6 +19,7 @@ QWidget* QtHost::parent_widget() const {
 void QtHost::message(const QString& text, const QString& title, MessageIcon icon) {
     QMessageBox box(parent_widget());
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Strumix") : title);
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
         case MessageIcon::None:
@@ -41,6 +42,7 @@ void QtHost::message(const QString& text, const QString& title, MessageIcon icon
 Answer QtHost::ask(const QString& text, const QString& title, bool with_cancel) {
     QMessageBox box(parent_widget());
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Strumix") : title);
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setIcon(QMessageBox::Question);
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
