@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "edit/editor.h"
@@ -333,6 +334,9 @@ StaffProps LayoutDialog::props_shown() const {
 
 void LayoutDialog::scroll_numstrings_Change(int value) {
     cap_numstrings_->setText(num_strings_caption(value));
+    // The label grows into the free space on its right, so that the number is never cut off.
+    cap_numstrings_->resize(std::max(px(1365), cap_numstrings_->sizeHint().width()),
+                            cap_numstrings_->height());
     for (int j = 0; j < kMaxStrings; ++j) box_tuning_[j]->setVisible(j < value);
 }
 
