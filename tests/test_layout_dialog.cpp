@@ -161,6 +161,7 @@ private slots:
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         QVERIFY(!(dialog->windowFlags() & Qt::WindowMinMaxButtonsHint));
         QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+        QVERIFY(!dialog->windowIcon().isNull());
         QCOMPARE(dialog->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
         QCOMPARE(dialog->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
         QCOMPARE(dialog->property("helpContext").toInt(), 370);
