@@ -350,23 +350,6 @@ private slots:
         QCOMPARE(staff_button(staff)->text(), header.leftJustified(8));
     }
 
-    void caption_is_cut_and_padded() {
-        dialog->show();
-        staff_button(2)->click();
-        header_box()->clear();
-        QTest::keyClicks(header_box(), QStringLiteral("Mandolin Six"));
-        QCOMPARE(header_box()->text(), QStringLiteral("Mandolin"));
-        header_box()->clear();
-        QTest::keyClicks(header_box(), QStringLiteral("Uke"));
-        tuning_box(0)->clear();
-        QTest::keyClicks(tuning_box(0), QStringLiteral("abc"));
-        button("btn_ok_props")->click();
-        QCOMPARE(editor->model.line_props[2].caption, QStringLiteral("Uke     "));
-        QCOMPARE(editor->model.line_props[2].tuning[0], QStringLiteral("ab"));
-        QCOMPARE(staff_button(2)->text(), QStringLiteral("Uke     "));
-        QVERIFY(dialog->findChild<QWidget*>("win_props")->isHidden());
-    }
-
     // Three staffs: a 7-string guitar, a 5-string bass and a 6-string guitar, two measures of 12.
     void new_page_from_the_dialog() {
         dialog->set_caption(QStringLiteral("New Page Layout"));
