@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollBar>
 
 #include "app/main_window.h"
@@ -85,6 +86,14 @@ int QtHost::vscroll_maximum() const { return window_ ? window_->vscroll()->maxim
 
 void QtHost::set_vscroll_value(int value) {
     if (window_) window_->vscroll()->setValue(value);
+}
+
+void QtHost::center_window() {
+    if (!window_) return;
+    const QRect screen = window_->screen()->availableGeometry();
+    const QRect frame = window_->frameGeometry();
+    window_->move(screen.left() + (screen.width() - frame.width()) / 2,
+                  screen.top() + (screen.height() - frame.height()) / 2);
 }
 
 void QtHost::focus_page() {

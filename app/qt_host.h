@@ -30,6 +30,7 @@ public:
     int vscroll_minimum() const override;
     int vscroll_maximum() const override;
     void set_vscroll_value(int value) override;
+    void center_window() override;
     void focus_page() override;
 
 private:

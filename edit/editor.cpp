@@ -27,6 +27,7 @@ void Editor::startup() {
     model.measures_across = 1;
     model.fill_defaults();
     model.recompute_staff_rows();
+    host_.center_window();
     caption = QString::fromLatin1(kProgramTitle) + QStringLiteral(" [Untitled]");
     Redraw_pic();
     commit_and_mark_unchanged();

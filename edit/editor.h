@@ -135,6 +135,9 @@ signals:
     void stateChanged();
 
 private:
+    // Enter in number entry: prints the entry at the box's cell and moves the box on.
+    void write_entry();
+
     EditorHost& host_;
 };
 

@@ -36,6 +36,9 @@ public:
     virtual int vscroll_maximum() const = 0;
     virtual void set_vscroll_value(int value) = 0;
 
+    // Centres the main window on the screen (its size when not maximised).
+    virtual void center_window() {}
+
     // Gives the page `Picture1` the keyboard focus.
     virtual void focus_page() = 0;
 };
