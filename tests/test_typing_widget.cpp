@@ -1,0 +1,135 @@
+#include <QLabel>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/page_widget.h"
+#include "app/qt_host.h"
+#include "edit/editor.h"
+#include "page/page_font.h"
+#include "page_cells.h"
+
+using namespace strumix;
+
+// Types on the real main window, wired as the program wires it, and reads what the page shows.
+class TestTypingWidget : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { load_resources(); }
+    void init();
+    void cleanup();
+
+    void typed_number_lands_in_the_cell();
+    void keypad_keys();
+    void delete_undoes_and_keeps_the_entry();
+    void motion_shortcuts_and_harmonic();
+
+private:
+    // What the page widget shows, cursor box included.
+    QImage shown() const { return window_->page()->grab().toImage(); }
+    QLabel* box() const { return window_->page()->location(); }
+    void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(window_->page(), key, modifiers);
+    }
+
+    std::unique_ptr<QtHost> host_;
+    std::unique_ptr<Editor> editor_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void TestTypingWidget::init() {
+    host_ = std::make_unique<QtHost>();
+    editor_ = std::make_unique<Editor>(*host_);
+    window_ = std::make_unique<MainWindow>(*editor_);
+    host_->set_window(window_.get());
+    editor_->startup();
+    window_->show();
+    window_->form_resize();
+    host_->focus_page();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void TestTypingWidget::cleanup() {
+    window_.reset();
+    editor_.reset();
+    host_.reset();
+}
+
+void TestTypingWidget::typed_number_lands_in_the_cell() {
+    QVERIFY(box()->isVisible());
+    QCOMPARE(box()->geometry(), QRect(64, 48, 16, 15));
+    QCOMPARE(ink_in_cell(shown(), 8, 4), 0);
+    window_->page()->setFocus();
+    editor_->location.top = 4;
+    editor_->notify();
+    type(Qt::Key_1);
+    type(Qt::Key_2);
+    QCOMPARE(box()->text(), QStringLiteral("12"));
+    QCOMPARE(ink_in_cell(editor_->Picture1.image(), 8, 4), 0);
+    type(Qt::Key_Return);
+    // The number is in the page at column 8, row 4; the box has moved on with the entry.
+    const QImage page = shown();
+    QVERIFY(ink_in_cell(page, 8, 4) > 4);
+    QCOMPARE(box()->geometry(), QRect(88, 64, 16, 15));
+    QCOMPARE(box()->text(), QStringLiteral("12"));
+    type(Qt::Key_X);
+    type(Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(ink_in_cell(editor_->Picture1.image(), 11, 4) > 0);
+    QCOMPARE(box()->text(), QStringLiteral(" X"));
+    type(Qt::Key_Down);
+    type(Qt::Key_Left);
+    QCOMPARE(box()->geometry(), QRect(88, 80, 16, 15));
+}
+
+void TestTypingWidget::keypad_keys() {
+    type(Qt::Key_4, Qt::KeypadModifier);
+    type(Qt::Key_2, Qt::KeypadModifier);
+    QCOMPARE(box()->text(), QStringLiteral("42"));
+    type(Qt::Key_Backspace);
+    QCOMPARE(box()->text(), QStringLiteral("4"));
+    type(Qt::Key_Period, Qt::KeypadModifier);
+    QCOMPARE(box()->text(), QString());
+    // The main keyboard's full stop is no key of the page.
+    type(Qt::Key_7);
+    type(Qt::Key_Period);
+    QCOMPARE(box()->text(), QStringLiteral("7"));
+}
+
+void TestTypingWidget::delete_undoes_and_keeps_the_entry() {
+    type(Qt::Key_1);
+    type(Qt::Key_Return);
+    QVERIFY(ink_in_cell(shown(), 8, 3) > 0);
+    type(Qt::Key_7);
+    QCOMPARE(box()->text(), QStringLiteral("7"));
+    type(Qt::Key_Delete);
+    QCOMPARE(ink_in_cell(shown(), 8, 3), 0);
+    QCOMPARE(box()->text(), QStringLiteral("7"));
+    QVERIFY(editor_->page_changed());
+    type(Qt::Key_Delete);
+    QVERIFY(ink_in_cell(shown(), 8, 3) > 0);
+    QCOMPARE(box()->text(), QStringLiteral("7"));
+}
+
+void TestTypingWidget::motion_shortcuts_and_harmonic() {
+    type(Qt::Key_X, Qt::ControlModifier);  // Diagonal Down
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(window_->action(QStringLiteral("menu_cr_%1").arg(i))->isChecked(), i == 4);
+    }
+    type(Qt::Key_R, Qt::ControlModifier);  // Refresh
+    QVERIFY(window_->action(QStringLiteral("menu_cr_refresh"))->isChecked());
+    type(Qt::Key_5);
+    type(Qt::Key_Return);
+    QCOMPARE(box()->geometry(), QRect(88, 64, 16, 15));
+    QCOMPARE(box()->text(), QString());
+    type(Qt::Key_H, Qt::ControlModifier);
+    // The diamond around column 11, row 4: its top and bottom corners.
+    const QImage page = shown();
+    QVERIFY(is_black(page, 94, 62));
+    QVERIFY(is_black(page, 94, 82));
+    QVERIFY(ink_in_cell(page, 8, 3) > 0);
+    QCOMPARE(box()->geometry(), QRect(112, 80, 16, 15));
+}
+
+QTEST_MAIN(TestTypingWidget)
+#include "test_typing_widget.moc"
