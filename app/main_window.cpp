@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "app/page_widget.h"
+#include "app/symbol_carry.h"
 #include "app/tool_icons.h"
 #include "app/view_geometry.h"
 #include "edit/editor.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     create_option_strip(client);
     create_tool_strip(client);
     create_menus();
+    new SymbolCarry(editor_, *this, *page_);
     for (QWidget* child : findChildren<QWidget*>()) {
         if (!qobject_cast<QMenu*>(child)) child->setProperty(kHelpContext, kMainWindowHelp);
     }

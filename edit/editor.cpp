@@ -18,6 +18,7 @@ QString page_failure_message(const QString& description) {
 
 Editor::Editor(EditorHost& host, QObject* parent) : QObject(parent), host_(host) {
     Picture1.setObjectName(QStringLiteral("Picture1"));
+    pic_bend = Glyphs::get().pic_bend;
 }
 
 void Editor::startup() {

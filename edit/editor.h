@@ -7,6 +7,7 @@
 #include <array>
 
 #include "edit/editor_host.h"
+#include "page/glyphs.h"
 #include "page/layout_model.h"
 #include "page/page_picture.h"
 
@@ -75,6 +76,8 @@ public:
     bool line1_visible = false;
     // The notation symbol being carried by the pointer, or -1.
     int carried_symbol = -1;
+    // The notation symbols `pic_bend` 0–7: what a drop stamps and what the carrying pointer shows.
+    std::array<QImage, kSymbolCount> pic_bend;
 
     // --- start-up and page rendering --------------------------------------------------------
     // The main window's load sequence.
@@ -137,6 +140,15 @@ signals:
 private:
     // Enter in number entry: prints the entry at the box's cell and moves the box on.
     void write_entry();
+    // The erase and slur tools' parts of the page's mouse handlers.
+    void erase_press(double x, double y);
+    void erase_move(double x, double y);
+    void erase_release(double x, double y);
+    void slur_press(double x, double y);
+    void slur_move(double x, double y);
+    void slur_release(double x, double y);
+    // The erase band `box` over the rectangle spanned by the drag, shown in pixels.
+    void place_box_band();
 
     EditorHost& host_;
 };

@@ -1,0 +1,119 @@
+#include "app/symbol_carry.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPixmap>
+
+#include "app/page_widget.h"
+#include "edit/editor.h"
+
+namespace strumix {
+
+namespace {
+
+QCursor symbol_cursor(const QImage& symbol) {
+    if (symbol.isNull()) return QCursor(Qt::DragCopyCursor);
+    return QCursor(QPixmap::fromImage(symbol), symbol.width() / 2, symbol.height() / 2);
+}
+
+}  // namespace
+
+SymbolCarry::SymbolCarry(Editor& editor, QMainWindow& window, PageWidget& page)
+    : QObject(&window), editor_(editor), window_(window), page_(page) {
+    setObjectName(QStringLiteral("symbol_carry"));
+    connect(&editor_, &Editor::stateChanged, this, &SymbolCarry::follow_editor);
+}
+
+SymbolCarry::~SymbolCarry() {
+    if (active()) end();
+}
+
+void SymbolCarry::follow_editor() {
+    const int wanted = editor_.carried_symbol;
+    if (wanted == symbol_) return;
+    if (wanted < 0) {
+        end();
+    } else {
+        begin(wanted);
+    }
+}
+
+void SymbolCarry::begin(int symbol) {
+    const QCursor cursor = symbol_cursor(editor_.pic_bend[symbol]);
+    if (active()) {
+        QGuiApplication::changeOverrideCursor(cursor);
+    } else {
+        QGuiApplication::setOverrideCursor(cursor);
+        qApp->installEventFilter(this);
+        // The grab keeps a release outside the window coming to us.
+        if (window_.isVisible()) window_.grabMouse();
+    }
+    symbol_ = symbol;
+}
+
+void SymbolCarry::end() {
+    if (!active()) return;
+    symbol_ = -1;
+    qApp->removeEventFilter(this);
+    if (QWidget::mouseGrabber() == &window_) window_.releaseMouse();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+SymbolCarry::Target SymbolCarry::target_at(QPoint global) const {
+    const QPoint local = window_.mapFromGlobal(global);
+    if (!window_.rect().contains(local)) return Target::Elsewhere;
+    QWidget* under = window_.childAt(local);
+    if (under == &page_ || (under && page_.isAncestorOf(under))) return Target::Page;
+    if (!under || under == window_.centralWidget()) return Target::Window;
+    return Target::Elsewhere;
+}
+
+void SymbolCarry::drop(QPoint global) {
+    const int symbol = symbol_;
+    // The carry is over whatever lies under the pointer.
+    end();
+    editor_.carried_symbol = -1;
+    switch (target_at(global)) {
+        case Target::Page: {
+            const QPointF p = page_.to_page_units(page_.mapFromGlobal(QPointF(global)));
+            editor_.Picture1_DragDrop(symbol, p.x(), p.y());
+            break;
+        }
+        case Target::Window: {
+            const QPoint p = window_.mapFromGlobal(global);
+            editor_.Form_DragDrop(symbol, p.x(), p.y());
+            break;
+        }
+        case Target::Elsewhere:
+            // The tool's name stays in the status box and the page stays in pixels.
+            editor_.notify();
+            break;
+    }
+}
+
+bool SymbolCarry::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            // The click that ends the carry counts where its button comes up.
+            return true;
+        case QEvent::MouseMove: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPoint global = mouse->globalPosition().toPoint();
+            if (target_at(global) == Target::Page) {
+                const QPointF p = page_.to_page_units(page_.mapFromGlobal(QPointF(global)));
+                editor_.Picture1_DragOver(symbol_, p.x(), p.y(), 2);
+            }
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            drop(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            return true;
+        default:
+            return QObject::eventFilter(watched, event);
+    }
+}
+
+}  // namespace strumix

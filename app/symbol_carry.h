@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+class QMainWindow;
+
+namespace strumix {
+
+class Editor;
+class PageWidget;
+
+// Carrying a notation symbol from its tool button to the page. While the editor has a symbol
+// picked up, the pointer shows that symbol (its hot spot at the centre) and every mouse event
+// of the program comes here until the next release of a button; where that release happens
+// decides: over the page the symbol is stamped, over the bare window it is thrown away and
+// number entry returns, over any other control nothing happens.
+class SymbolCarry : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Target { Page, Window, Elsewhere };
+
+    SymbolCarry(Editor& editor, QMainWindow& window, PageWidget& page);
+    ~SymbolCarry() override;
+
+    bool active() const { return symbol_ >= 0; }
+    int symbol() const { return symbol_; }
+    // What lies under a screen position, as the end of a carry sees it.
+    Target target_at(QPoint global) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Starts, switches or ends the carry to match the editor's carried symbol.
+    void follow_editor();
+    void begin(int symbol);
+    void end();
+    void drop(QPoint global);
+
+    Editor& editor_;
+    QMainWindow& window_;
+    PageWidget& page_;
+    int symbol_ = -1;
+};
+
+}  // namespace strumix

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QRect>
+
+#include "page/layout_model.h"
+#include "page/page_picture.h"
+
+namespace strumix {
+
+// The rectangle spanned by a drag from (x1, y1) to (x2, y2): left, top, width and height in the
+// drag's unit, whichever way the drag went.
+QRect spanned_rect(int x1, int y1, int x2, int y2);
+
+// Cuts `section` (in the page's current unit) out of the page: from one unit above and left of
+// its corner to one unit short of its far edges everything turns white, then the staff lines,
+// bar lines, captions and string names of the whole page are drawn again over it. The page's
+// scale is left as it was.
+void cut_section(PagePicture& page, const LayoutModel& model, const QRect& section);
+
+}  // namespace strumix
