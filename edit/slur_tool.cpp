@@ -79,6 +79,9 @@ void Editor::slur_release(double x, double) {
         Picture1.set_fore_color(Qt::black);
         Picture1.line(drag_start_x, drag_start_y, drag_end_x, drag_end_y);
         drag_start_y = drag_end_y;
+        // Slurs take no undo copy, so only a commit lets New and Open see the page has changed;
+        // without it slurs drawn on a fresh page would be thrown away without a question.
+        commit_page();
     }
     drag_end_x = whole_unit(x);
     const SlurArc arc = slur_arc(drag_start_x, drag_start_y, drag_end_x);
@@ -93,12 +96,14 @@ void Editor::slur_release(double x, double) {
     }
     {
         BusyPointer busy;
+        bool drew = false;
         if (slide && !opt[0]) {
             letter_row = drag_start_y <= drag_end_y ? drag_end_y - 300 : drag_start_y - 150;
         } else {
             Picture1.set_fore_color(Qt::black);
             Picture1.arc(arc_mid_x, arc.centre_y(), arc.radius, kSlurArcStart, kSlurArcEnd,
                          arc.aspect);
+            drew = true;
         }
         if (opt[2]) {
             const int tool = model.current_tool;
@@ -106,7 +111,9 @@ void Editor::slur_release(double x, double) {
             Picture1.set_underline(false);
             Picture1.set_current(slur_letter_left(tool, arc_mid_x), letter_row);
             Picture1.print(slur_letter(tool));
+            drew = true;
         }
+        if (drew) commit_page();
     }
     notify();
 }
