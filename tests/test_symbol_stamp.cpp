@@ -1,0 +1,169 @@
+#include <QPainter>
+#include <QtTest>
+
+#include "edit/editor.h"
+#include "fake_host.h"
+#include "page/glyphs.h"
+#include "page/page_font.h"
+#include "pixel_diff.h"
+
+using namespace strumix;
+
+namespace {
+
+// A 32 × 32 symbol on a transparent ground, lopsided so that a shifted or mirrored stamp shows:
+// a black frame open on the right, a diagonal, and an opaque white patch (which must leave the
+// page as it is).
+QImage test_symbol() {
+    QImage symbol(32, 32, QImage::Format_ARGB32);
+    symbol.fill(Qt::transparent);
+    for (int i = 0; i < 32; ++i) {
+        symbol.setPixel(0, i, qRgb(0, 0, 0));
+        symbol.setPixel(i, 0, qRgb(0, 0, 0));
+        symbol.setPixel(i, 31, qRgb(0, 0, 0));
+        symbol.setPixel(i, i, qRgb(0, 0, 0));
+    }
+    for (int y = 20; y < 26; ++y)
+        for (int x = 4; x < 12; ++x) symbol.setPixel(x, y, qRgb(255, 255, 255));
+    return symbol;
+}
+
+bool opaque_black(const QImage& symbol, int x, int y) {
+    const QRgb p = symbol.pixel(x, y);
+    return qAlpha(p) == 255 && qGray(p) < 128;
+}
+
+// The page with a black line through where the symbol lands, so that a stamp that wipes
+// instead of laying over shows.
+void line_under(Editor& editor, int y) {
+    editor.Picture1.set_scale_mode(ScaleMode::Pixels);
+    editor.Picture1.set_fore_color(Qt::black);
+    editor.Picture1.line(60, y, 140, y);
+}
+
+}  // namespace
+
+class TestSymbolStamp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { load_resources(); }
+
+    // Centred on the drop point, rounded to whole pixels; black over the page, nothing wiped and
+    // nothing outside the 32 × 32 square touched.
+    void dropOnThePage_data() {
+        QTest::addColumn<QPointF>("drop");
+        QTest::addColumn<QPoint>("corner");
+        QTest::newRow("100, 50") << QPointF(100, 50) << QPoint(84, 34);
+        QTest::newRow("halves round to even") << QPointF(100.5, 49.5) << QPoint(84, 34);
+        QTest::newRow("fractions") << QPointF(200.3, 80.7) << QPoint(184, 65);
+        QTest::newRow("over the top-left corner") << QPointF(5, 5) << QPoint(-11, -11);
+    }
+
+    void dropOnThePage() {
+        QFETCH(QPointF, drop);
+        QFETCH(QPoint, corner);
+        FakeHost host;
+        Editor editor(host);
+        editor.startup();
+        editor.pic_bend[4] = test_symbol();
+        editor.btn_bend_Click(4);
+        line_under(editor, corner.y() + 10);
+        const QImage before = editor.Picture1.image();
+
+        editor.Picture1_DragDrop(4, drop.x(), drop.y());
+
+        const QImage& page = editor.Picture1.image();
+        const QImage& symbol = editor.pic_bend[4];
+        const QRect square(corner, QSize(32, 32));
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                const QPoint p(x, y);
+                const bool stamped =
+                    square.contains(p) && opaque_black(symbol, x - corner.x(), y - corner.y());
+                QVERIFY2(stamped ? pixels::ink(page, x, y) : page.pixel(p) == before.pixel(p),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+        QCOMPARE(editor.status_text, QStringLiteral("Selected Tool: Insert Fret Numbers"));
+        QCOMPARE(editor.model.current_tool, kToolNumbers);
+        QCOMPARE(editor.Picture1.scale_mode(), ScaleMode::Characters);
+        QVERIFY(editor.location.visible);
+        QCOMPARE(editor.carried_symbol, -1);
+    }
+
+    // The square 84–115 × 34–65 with the symbols as drawn, where they are on hand.
+    void everySymbolLandsInItsSquare_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < kSymbolCount; ++i) QTest::addRow("symbol %d", i) << i;
+    }
+
+    void everySymbolLandsInItsSquare() {
+        QFETCH(int, index);
+        FakeHost host;
+        Editor editor(host);
+        editor.startup();
+        if (editor.pic_bend[index].isNull()) QSKIP("the symbol's artwork is not in this build");
+        QCOMPARE(editor.pic_bend[index].size(), QSize(32, 32));
+        editor.btn_bend_Click(index);
+        const QImage before = editor.Picture1.image();
+        editor.Picture1_DragDrop(index, 100, 50);
+        const QVector<QPoint> changed = pixels::changed(before, editor.Picture1.image());
+        QVERIFY(!changed.isEmpty());
+        QVERIFY(QRect(QPoint(84, 34), QPoint(115, 65)).contains(pixels::bounds(changed)));
+    }
+
+    // The symbol's tool committed the page first, so the undo copy is the page without it.
+    void undoCopyIsThePageBeforeTheDrop() {
+        FakeHost host;
+        Editor editor(host);
+        editor.startup();
+        editor.pic_bend[0] = test_symbol();
+        editor.btn_edit_Click();
+        line_under(editor, 40);
+        const QImage before = editor.Picture1.image();
+        editor.btn_bend_Click(0);
+        const Picture copy = editor.backup[0];
+        QCOMPARE(*copy, before);
+        editor.Picture1_DragDrop(0, 100, 50);
+        QCOMPARE(editor.backup[0], copy);
+        QVERIFY(editor.Picture1.image() != before);
+        QCOMPARE(*editor.Picture1.picture(), editor.Picture1.image());
+        QVERIFY(editor.page_changed());
+    }
+
+    void dropOutsideThePageDrawsNothing() {
+        FakeHost host;
+        Editor editor(host);
+        editor.startup();
+        editor.pic_bend[6] = test_symbol();
+        editor.btn_bend_Click(6);
+        const QImage before = editor.Picture1.image();
+        const Picture committed = editor.Picture1.picture();
+        editor.Form_DragDrop(6, 300, 10);
+        QCOMPARE(editor.Picture1.image(), before);
+        QCOMPARE(editor.Picture1.picture(), committed);
+        QVERIFY(!editor.page_changed());
+        QCOMPARE(editor.model.current_tool, kToolNumbers);
+        QCOMPARE(editor.status_text, QStringLiteral("Selected Tool: Insert Fret Numbers"));
+        QCOMPARE(editor.carried_symbol, -1);
+    }
+
+    // Only the notation symbols are stamped; passing over the page draws nothing.
+    void nothingButASymbolIsStamped() {
+        FakeHost host;
+        Editor editor(host);
+        editor.startup();
+        editor.btn_bend_Click(2);
+        const QImage before = editor.Picture1.image();
+        editor.Picture1_DragOver(2, 100, 50, 2);
+        editor.Picture1_DragDrop(-1, 100, 50);
+        editor.Picture1_DragDrop(kSymbolCount, 100, 50);
+        QCOMPARE(editor.Picture1.image(), before);
+        QCOMPARE(editor.status_text, QStringLiteral("Selected Tool: Downward Rake/Sweep"));
+        QCOMPARE(editor.carried_symbol, 2);
+    }
+};
+
+QTEST_MAIN(TestSymbolStamp)
+#include "test_symbol_stamp.moc"

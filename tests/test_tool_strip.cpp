@@ -1,0 +1,208 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/page_widget.h"
+#include "app/symbol_carry.h"
+#include "edit/editor.h"
+#include "fake_host.h"
+#include "page/page_font.h"
+#include "pixel_diff.h"
+
+using namespace strumix;
+
+namespace {
+
+// A black 32 × 32 symbol with a white hole in the middle: stamped, its ring is the only change.
+QImage ring_symbol() {
+    QImage symbol(32, 32, QImage::Format_ARGB32);
+    symbol.fill(Qt::black);
+    for (int y = 8; y < 24; ++y)
+        for (int x = 8; x < 24; ++x) symbol.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return symbol;
+}
+
+// The real main window, offscreen, at its start-up state.
+struct Window {
+    FakeHost host;
+    Editor editor{host};
+    MainWindow form1{editor};
+
+    Window() {
+        for (QImage& symbol : editor.pic_bend)
+            if (symbol.isNull()) symbol = ring_symbol();
+        editor.startup();
+        form1.resize(1000, 700);
+        form1.show();
+        form1.form_resize();
+    }
+    PageWidget* page() { return form1.page(); }
+    SymbolCarry* carry() { return form1.findChild<SymbolCarry*>(); }
+    QToolButton* button(const char* name) { return form1.tool_button(QString::fromLatin1(name)); }
+    // A point of the window's own surface, not covered by any control: with both scroll bars
+    // up, the corner between them.
+    QPoint bare_point() {
+        form1.resize(300, 220);
+        form1.form_resize();
+        QWidget* client = form1.centralWidget();
+        for (int y = client->height() - 1; y >= 0; y -= 2)
+            for (int x = client->width() - 1; x >= 0; x -= 2)
+                if (!client->childAt(x, y)) return QPoint(x, y);
+        return QPoint(-1, -1);
+    }
+};
+
+}  // namespace
+
+class TestToolStrip : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { load_resources(); }
+
+    // The press on a notation button picks nothing up; its click does, and the pointer then
+    // shows the symbol with its hot spot at the centre.
+    void clickPicksTheSymbolUp() {
+        Window w;
+        QToolButton* half_bend = w.button("btn_bend_4");
+        QVERIFY(half_bend);
+        QTest::mousePress(half_bend, Qt::LeftButton);
+        QVERIFY(!w.carry()->active());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QTest::mouseRelease(half_bend, Qt::LeftButton);
+        QVERIFY(w.carry()->active());
+        QCOMPARE(w.carry()->symbol(), 4);
+        const QCursor* pointer = QGuiApplication::overrideCursor();
+        QVERIFY(pointer);
+        QCOMPARE(pointer->pixmap().size(), QSize(32, 32));
+        QCOMPARE(pointer->hotSpot(), QPoint(16, 16));
+        QCOMPARE(pointer->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+                 w.editor.pic_bend[4].convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(w.form1.box_activity()->text(), QStringLiteral("Selected Tool: Half Bend"));
+        QVERIFY(!w.page()->location()->isVisible());
+    }
+
+    // Where the next release lands decides what happens to the symbol.
+    void releaseIsRouted_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("page") << "page";
+        QTest::newRow("window") << "window";
+        QTest::newRow("tool strip") << "tool strip";
+        QTest::newRow("another tool") << "another tool";
+        QTest::newRow("status box") << "status box";
+        QTest::newRow("viewport around the page") << "viewport";
+    }
+
+    void releaseIsRouted() {
+        QFETCH(QString, target);
+        Window w;
+        QTest::mouseClick(w.button("btn_bend_0"), Qt::LeftButton);
+        QVERIFY(w.carry()->active());
+        const QImage before = w.editor.Picture1.image();
+
+        QWidget* widget = nullptr;
+        QPoint at;
+        if (target == QLatin1String("page")) {
+            widget = w.page();
+            at = QPoint(100, 50);
+        } else if (target == QLatin1String("window")) {
+            widget = w.form1.centralWidget();
+            at = w.bare_point();
+            QVERIFY(at.x() >= 0);
+        } else if (target == QLatin1String("tool strip")) {
+            widget = w.form1.toolbar();
+            at = QPoint(2, 2);
+        } else if (target == QLatin1String("another tool")) {
+            widget = w.button("pic_tool_0");
+            at = widget->rect().center();
+        } else if (target == QLatin1String("status box")) {
+            widget = w.form1.box_activity();
+            at = widget->rect().center();
+        } else {
+            widget = w.form1.picture_clip();
+            at = QPoint(w.page()->x() - 5, w.page()->y() + 5);
+            QVERIFY(at.x() >= 0);
+        }
+        // The press is held back; the symbol goes where the button comes up.
+        QTest::mousePress(widget, Qt::LeftButton, {}, at);
+        QVERIFY(w.carry()->active());
+        QCOMPARE(w.editor.Picture1.image(), before);
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+
+        QVERIFY(!w.carry()->active());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(!QWidget::mouseGrabber());
+        QCOMPARE(w.editor.carried_symbol, -1);
+        const QVector<QPoint> changed = pixels::changed(before, w.editor.Picture1.image());
+        if (target == QLatin1String("page")) {
+            QCOMPARE(pixels::bounds(changed), QRect(QPoint(84, 34), QPoint(115, 65)));
+            QVERIFY(!pixels::ink(w.editor.Picture1.image(), 100, 50));
+        } else {
+            QVERIFY(changed.isEmpty());
+        }
+        const bool home = target == QLatin1String("page") || target == QLatin1String("window");
+        QCOMPARE(w.form1.box_activity()->text(),
+                 home ? QStringLiteral("Selected Tool: Insert Fret Numbers")
+                      : QStringLiteral("Selected Tool: Vibrato"));
+        QCOMPARE(w.editor.Picture1.scale_mode(), home ? ScaleMode::Characters : ScaleMode::Pixels);
+        QCOMPARE(w.page()->location()->isVisible(), home);
+        QCOMPARE(w.editor.model.current_tool, kToolNumbers);
+    }
+
+    // Passing over the page on the way to the drop draws nothing and starts no drag.
+    void movesWhileCarryingReachNoTool() {
+        Window w;
+        w.editor.pic_tool_Click(kToolHammer);
+        QTest::mouseClick(w.button("btn_bend_6"), Qt::LeftButton);
+        const QImage before = w.editor.Picture1.image();
+        QTest::mouseMove(w.page(), QPoint(80, 80));
+        QVERIFY(!w.editor.mouse_is_down);
+        QVERIFY(!w.editor.line1_visible);
+        QCOMPARE(w.editor.Picture1.image(), before);
+        QTest::mouseClick(w.page(), Qt::LeftButton, {}, QPoint(200, 100));
+        QCOMPARE(w.editor.model.current_tool, kToolNumbers);
+        // The next press on the page is the page's own again.
+        w.editor.pic_tool_Click(kToolHammer);
+        QTest::mousePress(w.page(), Qt::LeftButton, {}, QPoint(60, 120));
+        QVERIFY(w.editor.mouse_is_down);
+        QVERIFY(w.page()->findChild<QWidget*>(QStringLiteral("line1"))->isVisible());
+        QTest::mouseRelease(w.page(), Qt::LeftButton, {}, QPoint(60, 120));
+    }
+
+    // An option of the strip selects the slide tool, and its check state is the user's.
+    void optionOfTheStrip() {
+        Window w;
+        QVERIFY(!w.form1.opt(0)->isChecked());
+        QVERIFY(w.form1.opt(1)->isChecked());
+        QVERIFY(w.form1.opt(2)->isChecked());
+        QVERIFY(!w.form1.slidewin()->isVisible());
+        QTest::mouseClick(w.button("pic_tool_0"), Qt::LeftButton);
+        QVERIFY(!w.form1.slidewin()->isVisible());
+        w.editor.slidewin_visible = true;  // a strip left up, as after erase follows slide
+        w.editor.notify();
+        QTest::mouseClick(w.form1.opt(2), Qt::LeftButton);
+        QCOMPARE(w.form1.box_activity()->text(), QStringLiteral("Selected Tool: Slide"));
+        QVERIFY(w.form1.slidewin()->isVisible());
+        QVERIFY(!w.form1.opt(2)->isChecked());
+        QVERIFY(!w.editor.opt[2]);
+    }
+
+    // Every tool but number entry shows the cross-hair over the page; the right button brings
+    // number entry and the default pointer back.
+    void pointerOverThePage() {
+        Window w;
+        QTest::mouseClick(w.button("btn_edit"), Qt::LeftButton);
+        QTest::mouseMove(w.page(), QPoint(50, 50));
+        QCOMPARE(w.page()->cursor().shape(), Qt::CrossCursor);
+        QTest::mouseClick(w.page(), Qt::RightButton, {}, QPoint(50, 50));
+        QCOMPARE(w.page()->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w.form1.box_activity()->text(),
+                 QStringLiteral("Selected Tool: Insert Fret Numbers"));
+        QVERIFY(w.page()->location()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestToolStrip)
+#include "test_tool_strip.moc"
