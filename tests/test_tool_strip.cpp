@@ -31,8 +31,7 @@ struct Window {
     MainWindow form1{editor};
 
     Window() {
-        for (QImage& symbol : editor.pic_bend)
-            if (symbol.isNull()) symbol = ring_symbol();
+        for (QImage& symbol : editor.pic_bend) symbol = ring_symbol();
         editor.startup();
         form1.resize(1000, 700);
         form1.show();
