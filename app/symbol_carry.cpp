@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QWindow>
 
 #include "app/page_widget.h"
 #include "edit/editor.h"
@@ -93,7 +94,41 @@ void SymbolCarry::drop(QPoint global) {
     }
 }
 
+void SymbolCarry::abandon() {
+    if (!active()) return;
+    end();
+    editor_.carried_symbol = -1;
+    editor_.notify();
+}
+
+bool SymbolCarry::in_window(QObject* receiver) const {
+    if (auto* widget = qobject_cast<QWidget*>(receiver)) return widget->window() == &window_;
+    if (auto* window = qobject_cast<QWindow*>(receiver)) return window == window_.windowHandle();
+    return false;
+}
+
 bool SymbolCarry::eventFilter(QObject* watched, QEvent* event) {
+    // A dialog or menu that comes up over the window (from a shortcut) takes the mouse: the
+    // symbol is let go there, and its clicks are its own.
+    if (event->type() == QEvent::WindowBlocked && in_window(watched)) {
+        abandon();
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+            if (!in_window(watched)) {
+                abandon();
+                return false;
+            }
+            break;
+        case QEvent::MouseMove:
+            if (!in_window(watched)) return false;
+            break;
+        default:
+            break;
+    }
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:

@@ -38,6 +38,9 @@ private:
     void begin(int symbol);
     void end();
     void drop(QPoint global);
+    // Ends the carry with nothing dropped, as a release over another control does.
+    void abandon();
+    bool in_window(QObject* receiver) const;
 
     Editor& editor_;
     QMainWindow& window_;

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QToolButton>
 #include <QtTest>
@@ -168,6 +169,26 @@ private slots:
         QVERIFY(w.editor.mouse_is_down);
         QVERIFY(w.page()->findChild<QWidget*>(QStringLiteral("line1"))->isVisible());
         QTest::mouseRelease(w.page(), Qt::LeftButton, {}, QPoint(60, 120));
+    }
+
+    // A dialog brought up over the window while a symbol is carried (by a shortcut) takes the
+    // mouse: the symbol is let go, nothing is drawn, and the dialog's clicks are its own.
+    void dialogEndsTheCarry() {
+        Window w;
+        QTest::mouseClick(w.button("btn_bend_5"), Qt::LeftButton);
+        QVERIFY(w.carry()->active());
+        const QImage before = w.editor.Picture1.image();
+        QDialog dialog(&w.form1);
+        dialog.setModal(true);
+        dialog.resize(200, 100);
+        dialog.show();
+        QVERIFY(!w.carry()->active());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(w.editor.carried_symbol, -1);
+        QTest::mouseClick(&dialog, Qt::LeftButton, {}, QPoint(20, 20));
+        dialog.hide();
+        QCOMPARE(w.editor.Picture1.image(), before);
+        QCOMPARE(w.form1.box_activity()->text(), QStringLiteral("Selected Tool: Whole Bend"));
     }
 
     // An option of the strip selects the slide tool, and its check state is the user's.
