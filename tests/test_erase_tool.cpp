@@ -199,6 +199,8 @@ private slots:
         QCOMPARE(editor.backup[0], copy);
         QCOMPARE(*editor.backup[0], inked);
         QVERIFY(editor.Picture1.image() != inked);
+        editor.menu_undo_Click();
+        QCOMPARE(editor.Picture1.image(), inked);
     }
 
     void releaseWithoutPressDoesNothing() {

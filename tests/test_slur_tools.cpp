@@ -239,6 +239,26 @@ private slots:
         QVERIFY(editor.page_changed());
     }
 
+    // Undo after slurs goes back to the last copy taken, here the start-up page; a second
+    // Undo brings the slurs back.
+    void undoAfterSlurs() {
+        FakeHost host;
+        Editor editor(host);
+        editor.startup();
+        const QImage blank = editor.Picture1.image();
+        editor.pic_tool_Click(kToolHammer);
+        drag(editor, QPointF(1000, 2000), QPointF(1900, 2000));
+        editor.pic_tool_Click(kToolSlide);
+        drag(editor, QPointF(2500, 2000), QPointF(3400, 2400));
+        const QImage drawn = editor.Picture1.image();
+        QVERIFY(drawn != blank);
+        editor.menu_undo_Click();
+        QCOMPARE(editor.Picture1.image(), blank);
+        QVERIFY(editor.page_changed());
+        editor.menu_undo_Click();
+        QCOMPARE(editor.Picture1.image(), drawn);
+    }
+
     // Moves keep a slur level unless it is a slide drawn as a line.
     void bandFollowsThePointer_data() {
         QTest::addColumn<int>("tool");

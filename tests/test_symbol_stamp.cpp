@@ -130,8 +130,16 @@ private slots:
         QVERIFY(inked > 20);
     }
 
-    // The symbol's tool committed the page first, so the undo copy is the page without it.
-    void undoCopyIsThePageBeforeTheDrop() {
+    // The symbol's tool committed the page first, so Undo right after the drop takes the
+    // symbol away, and Undo before any drop changes nothing visible.
+    void undoAroundTheDrop_data() {
+        QTest::addColumn<bool>("dropped");
+        QTest::newRow("after the drop") << true;
+        QTest::newRow("before any drop") << false;
+    }
+
+    void undoAroundTheDrop() {
+        QFETCH(bool, dropped);
         FakeHost host;
         Editor editor(host);
         editor.startup();
@@ -140,13 +148,18 @@ private slots:
         line_under(editor, 40);
         const QImage before = editor.Picture1.image();
         editor.btn_bend_Click(0);
-        const Picture copy = editor.backup[0];
-        QCOMPARE(*copy, before);
-        editor.Picture1_DragDrop(0, 100, 50);
-        QCOMPARE(editor.backup[0], copy);
-        QVERIFY(editor.Picture1.image() != before);
-        QCOMPARE(*editor.Picture1.picture(), editor.Picture1.image());
-        QVERIFY(editor.page_changed());
+        QCOMPARE(*editor.backup[0], before);
+        if (dropped) {
+            editor.Picture1_DragDrop(0, 100, 50);
+            QVERIFY(editor.Picture1.image() != before);
+            QCOMPARE(*editor.Picture1.picture(), editor.Picture1.image());
+            QVERIFY(editor.page_changed());
+        }
+        const QImage stamped = editor.Picture1.image();
+        editor.menu_undo_Click();
+        QCOMPARE(editor.Picture1.image(), before);
+        editor.menu_undo_Click();
+        QCOMPARE(editor.Picture1.image(), stamped);
     }
 
     void dropOutsideThePageDrawsNothing() {
