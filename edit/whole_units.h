@@ -10,7 +10,7 @@ namespace strumix {
 // that leaves the window) are held inside a range every later sum still fits in.
 inline int whole_unit(double value) {
     constexpr double kLimit = 1.0e8;
-    if (!(value == value)) return 0;  // not a number
+    if (std::isnan(value)) return 0;
     return static_cast<int>(std::nearbyint(std::clamp(value, -kLimit, kLimit)));
 }
 
