@@ -23,6 +23,10 @@ int main(int argc, char* argv[]) {
     documents.attach(host);
     strumix::DocumentCommands commands(editor, documents);
     strumix::connect_document_menus(form1, commands);
+    strumix::connect_file_menus(form1, commands);
+    // Loaded hidden at start-up, its folder list at the program's folder (or the user's
+    // documents when the program's folder is not theirs to write in).
+    documents.file_window();
     editor.startup();
     form1.showMaximized();
     form1.form_resize();

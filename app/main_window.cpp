@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -274,6 +275,15 @@ void MainWindow::create_menus() {
             [this] { editor_.menu_revert_Click(); });
     connect(action("mnu_harmonic"), &QAction::triggered, this,
             [this] { editor_.mnu_harmonic_Click(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Exit and the close box both come here: a changed page is not thrown away unasked.
+    if (query_unload && !query_unload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 void MainWindow::sync() {

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QFrame;
@@ -43,11 +44,14 @@ public:
     void form_resize();
     // Shows the editor's state: caption, status, options, check marks, page and cursor box.
     void sync();
+    // Asked before the window closes (Exit, the close box); false keeps the program running.
+    std::function<bool()> query_unload;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void create_tool_strip(QWidget* client);

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_host.h"
+#include "docs/file_window.h"
 #include "layout/layout_dialog.h"
 
 namespace strumix {
@@ -9,8 +10,11 @@ namespace strumix {
 QtDocumentHost::QtDocumentHost(Editor& editor, QWidget* window)
     : editor_(editor), window_(window) {}
 
-// The dialog is a child of the main window, which deletes it when it goes first.
-QtDocumentHost::~QtDocumentHost() { delete layout_.data(); }
+// The windows are children of the main window, which deletes them when it goes first.
+QtDocumentHost::~QtDocumentHost() {
+    delete layout_.data();
+    delete file_window_.data();
+}
 
 void QtDocumentHost::attach(QtHost& host) {
     host.layout_visible = [this] { return layout_visible(); };
@@ -29,13 +33,6 @@ void QtDocumentHost::show_layout() { layout().run_modal(); }
 void QtDocumentHost::run_layout_dialog(const QString& caption) {
     layout().set_caption(caption);
     layout().run_modal();
-}
-
-void QtDocumentHost::show_file_window(const QString&) {}
-
-bool QtDocumentHost::set_clipboard_image(const QImage&, QString* error) {
-    if (error) *error = QStringLiteral("Copying to the clipboard is not available yet.");
-    return false;
 }
 
 void connect_document_menus(MainWindow& window, DocumentCommands& commands) {

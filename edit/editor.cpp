@@ -19,6 +19,7 @@ QString page_failure_message(const QString& description) {
 Editor::Editor(EditorHost& host, QObject* parent) : QObject(parent), host_(host) {
     Picture1.setObjectName(QStringLiteral("Picture1"));
     pic_bend = Glyphs::get().pic_bend;
+    connect(&Picture1, &PagePicture::changed, this, [this] { drawn_since_kept = true; });
 }
 
 void Editor::startup() {
@@ -43,6 +44,7 @@ void Editor::startup() {
     location.caption.clear();
     status_text = QStringLiteral("Selected Tool: Insert Fret Numbers");
     slidewin_visible = false;
+    page_kept();
     notify();
 }
 

@@ -79,6 +79,14 @@ public:
     // The notation symbols `pic_bend` 0–7: what a drop stamps and what the carrying pointer shows.
     std::array<QImage, kSymbolCount> pic_bend;
 
+    // --- the document -----------------------------------------------------------------------
+    // Set by every change of the page's pixels; cleared by page_kept().
+    bool drawn_since_kept = false;
+    // Page files read and written so far, so a command can tell a completed open or save from
+    // a cancelled one.
+    int files_read = 0;
+    int files_written = 0;
+
     // --- start-up and page rendering --------------------------------------------------------
     // The main window's load sequence.
     void startup();
@@ -108,6 +116,12 @@ public:
     void commit_and_mark_unchanged();
     void set_backup();
     bool page_changed() const;
+    // Whether the save question must be asked before the page is replaced or the program ends:
+    // the undo copy test above, or anything drawn since the page was created, opened or saved
+    // (selecting a notation tool commits typed numbers and so passes the undo copy test).
+    bool page_counts_as_changed() const { return page_changed() || drawn_since_kept; }
+    // The page is now what was just created, opened or saved.
+    void page_kept() { drawn_since_kept = false; }
     void menu_undo_Click();
     void menu_set_backup_Click();
     void menu_revert_Click();

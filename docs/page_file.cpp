@@ -1,0 +1,182 @@
+#include "docs/page_file.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <QtEndian>
+#include <cstdlib>
+
+#include "page/page_picture.h"
+
+namespace strumix {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("PageFile", text); }
+
+constexpr qint64 kMebibyte = 1024 * 1024;
+// BITMAPFILEHEADER (14 bytes) and the largest info header Qt reads (BITMAPV5HEADER, 124).
+constexpr int kBmpHeadBytes = 14 + 124;
+
+quint16 le16(const QByteArray& bytes, int at) {
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+quint32 le32(const QByteArray& bytes, int at) {
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+qint32 le32s(const QByteArray& bytes, int at) {
+    return qFromLittleEndian<qint32>(bytes.constData() + at);
+}
+
+QString truncated_bmp() {
+    return tr("The bitmap file is damaged: it is shorter than its header says.");
+}
+
+// Pictures with transparency are laid on white paper, as the page is.
+QImage opaque_page(const QImage& read) {
+    if (!read.hasAlphaChannel()) return read.convertToFormat(QImage::Format_RGB32);
+    QImage page(read.size(), QImage::Format_RGB32);
+    if (page.isNull()) return page;
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.drawImage(0, 0, read);
+    return page;
+}
+
+}  // namespace
+
+const QByteArrayList& page_formats() {
+    static const QByteArrayList formats = {"bmp", "png", "jpeg", "jpg", "gif", "ico",
+                                           "pbm", "pgm", "ppm",  "xbm", "xpm"};
+    return formats;
+}
+
+bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
+    if (head.size() < 18 || !head.startsWith("BM")) {
+        *error = truncated_bmp();
+        return false;
+    }
+    const quint32 offset = le32(head, 10);
+    const quint32 info_size = le32(head, 14);
+    qint64 width = 0;
+    qint64 height = 0;
+    int bits = 0;
+    quint32 compression = 0;
+    if (info_size == 12 && head.size() >= 14 + 12) {
+        width = le16(head, 18);
+        height = le16(head, 20);
+        bits = le16(head, 24);
+    } else if (info_size >= 40 && head.size() >= 14 + 40) {
+        width = le32s(head, 18);
+        height = std::abs(qint64(le32s(head, 22)));
+        bits = le16(head, 28);
+        compression = le32(head, 30);
+    } else {
+        *error = tr("The bitmap file has a header Strumix does not know.");
+        return false;
+    }
+    if (offset >= file_size || qint64(14) + info_size > file_size) {
+        *error = truncated_bmp();
+        return false;
+    }
+    constexpr quint32 kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
+    if (compression == kRle8 || compression == kRle4) {
+        // Run-length data has no fixed length; Qt clears the page before decoding it.
+        return true;
+    }
+    if (compression != kRgb && compression != kBitFields) {
+        *error = tr("The bitmap file is compressed in a way Strumix cannot read.");
+        return false;
+    }
+    if (width <= 0 || height <= 0 || bits <= 0 || bits > 32) {
+        *error = tr("The bitmap file gives an impossible picture size.");
+        return false;
+    }
+    const qint64 row_bytes = ((width * bits + 31) / 32) * 4;
+    if (offset + row_bytes * height > file_size) {
+        *error = truncated_bmp();
+        return false;
+    }
+    return true;
+}
+
+bool read_page_image(QIODevice& device, const PagePicture& limits, QImage* image, QString* error) {
+    const QByteArray format = QImageReader::imageFormat(&device);
+    if (format.isEmpty() || !page_formats().contains(format)) {
+        *error = tr("The file is not a picture Strumix can read.");
+        return false;
+    }
+    if (format == "bmp") {
+        if (!device.seek(0)) {
+            *error = device.errorString();
+            return false;
+        }
+        const QByteArray head = device.peek(kBmpHeadBytes);
+        if (!bmp_fits_file(head, device.size(), error)) return false;
+    }
+    QImageReader reader(&device, format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setAutoTransform(false);
+    // Deep colour pictures take up to 8 bytes a pixel while they are decoded.
+    const qint64 limit_mb = qMax<qint64>(1, PagePicture::kDefaultMaxPixels * 8 / kMebibyte);
+    reader.setAllocationLimit(static_cast<int>(limit_mb));
+    const QSize size = reader.size();
+    if (size.isValid() && !limits.size_allowed(size, error)) return false;
+    QImage read;
+    if (!reader.read(&read) || read.isNull()) {
+        *error = tr("The picture cannot be read: %1").arg(reader.errorString());
+        return false;
+    }
+    if (!limits.size_allowed(read.size(), error)) return false;
+    *image = opaque_page(read);
+    if (image->isNull()) {
+        *error = tr("Out of memory.");
+        return false;
+    }
+    return true;
+}
+
+bool read_page_file(const QString& path, const PagePicture& limits, QImage* image, QString* error) {
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        *error = tr("\"%1\" is a folder, not a picture.").arg(path);
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = tr("Cannot open \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    return read_page_image(file, limits, image, error);
+}
+
+bool write_page_file(const QString& path, const QImage& image, QString* error) {
+    if (image.isNull()) {
+        *error = tr("There is no page to save.");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = tr("Cannot save \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(image)) {
+        const QString why =
+            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        file.cancelWriting();
+        *error = tr("Cannot save \"%1\": %2").arg(path, why);
+        return false;
+    }
+    if (!file.commit()) {
+        *error = tr("Cannot save \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace strumix

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArrayList>
+#include <QImage>
+#include <QString>
+
+class QIODevice;
+
+namespace strumix {
+
+class PagePicture;
+
+// The picture formats a page may be read from: only those Qt's own image plugins provide, so
+// a plugin installed later from elsewhere never decodes a user's file.
+const QByteArrayList& page_formats();
+
+// Reads a page picture from `device` (`size` bytes long). Refuses anything that is not a
+// picture of an allowed format, a BMP whose header claims more pixel data than the file holds,
+// and pictures larger than the biggest page `limits` allows, before allocating the pixels.
+// The result is an opaque RGB32 image; transparent pixels lie on white paper.
+bool read_page_image(QIODevice& device, const PagePicture& limits, QImage* image, QString* error);
+bool read_page_file(const QString& path, const PagePicture& limits, QImage* image, QString* error);
+
+// Writes the page as a Windows bitmap whatever the name's extension. The file is replaced only
+// once the whole picture is on disk, so a failed write leaves the old file as it was.
+bool write_page_file(const QString& path, const QImage& image, QString* error);
+
+// Checks a BMP's header against the file's length: Qt reads a truncated bitmap without
+// complaint and leaves the missing rows as whatever memory held.
+bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error);
+
+}  // namespace strumix
