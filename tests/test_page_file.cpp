@@ -1,0 +1,178 @@
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "docs/page_file.h"
+#include "edit/editor.h"
+#include "fake_host.h"
+#include "page/page_font.h"
+#include "sample_pictures.h"
+
+using namespace strumix;
+
+// Reading and writing page files: what is written comes back pixel for pixel, and nothing
+// that is not a sound picture of a page's size gets in.
+class TestPageFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { load_resources(); }
+
+    void round_trip_is_pixel_identical_data();
+    void round_trip_is_pixel_identical();
+    void refuses_bad_files_data();
+    void refuses_bad_files();
+    void reads_every_allowed_kind_data();
+    void reads_every_allowed_kind();
+    void transparent_pixels_are_white_paper();
+    void failed_save_keeps_the_old_file();
+    void header_check_data();
+    void header_check();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestPageFile::round_trip_is_pixel_identical_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("bmp") << "song.bmp";
+    QTest::newRow("tab") << "song.tab";
+    QTest::newRow("upper case") << "SONG.TAB";
+    QTest::newRow("other extension") << "song.png";
+}
+
+void TestPageFile::round_trip_is_pixel_identical() {
+    QFETCH(QString, name);
+    FakeHost host;
+    Editor editor(host);
+    editor.startup();
+    const int row = editor.model.string_row(0, 2);
+    const int column = editor.model.note_column(0, 3);
+    editor.Picture1.set_current(column, row);
+    editor.Picture1.print(QStringLiteral("12"));
+    const QImage drawn = editor.Picture1.image();
+
+    const QString path = dir_.filePath(name);
+    QString error;
+    QVERIFY2(write_page_file(path, drawn, &error), qPrintable(error));
+    // A bitmap whatever the name says.
+    QVERIFY(samples::read(path).startsWith("BM"));
+    QImage read;
+    QVERIFY2(read_page_file(path, editor.Picture1, &read, &error), qPrintable(error));
+    QCOMPARE(read.size(), drawn.size());
+    QCOMPARE(read.convertToFormat(QImage::Format_RGB32), drawn);
+    QCOMPARE(samples::note_cell(read, column, row), samples::note_cell(drawn, column, row));
+}
+
+void TestPageFile::refuses_bad_files_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    const QByteArray bmp = samples::encoded(samples::small_picture(64, 64), "BMP");
+    QTest::newRow("empty") << QByteArray() << "not a picture";
+    QTest::newRow("text") << QByteArray("Guitar\n 1-e --3--5--\n") << "not a picture";
+    QTest::newRow("truncated bmp") << bmp.left(bmp.size() - 100) << "shorter than its header";
+    QTest::newRow("header only") << samples::bmp_header_only(64, 64) << "shorter than its header";
+    QTest::newRow("huge claim") << samples::bmp_header_only(60000, 60000)
+                                << "shorter than its header";
+    QTest::newRow("negative width") << samples::bmp_header_only(-64, 64) << "impossible";
+    QTest::newRow("wider than any page")
+        << samples::encoded(samples::small_picture(16385, 2), "PNG") << "largest page";
+    QTest::newRow("more pixels than any page")
+        << samples::encoded(samples::small_picture(4200, 4200), "PNG") << "largest page";
+    QByteArray png = samples::encoded(samples::small_picture(300, 300), "PNG");
+    QTest::newRow("truncated png") << png.left(png.size() / 2) << "cannot be read";
+}
+
+void TestPageFile::refuses_bad_files() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const QString path = dir_.filePath(QStringLiteral("bad.tab"));
+    samples::write(path, bytes);
+    PagePicture limits;
+    QImage image;
+    QString error;
+    QVERIFY(!read_page_file(path, limits, &image, &error));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QVERIFY(image.isNull());
+}
+
+void TestPageFile::reads_every_allowed_kind_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name :
+         {"seed.bmp", "seed.png", "seed.jpg", "seed.ppm", "seed.pgm", "seed.pbm", "seed.xbm",
+          "seed.xpm", "seed.ico", "mono.bmp", "indexed.bmp", "seed.gif"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestPageFile::reads_every_allowed_kind() {
+    QFETCH(QString, name);
+    const QString folder = dir_.filePath(QStringLiteral("seeds"));
+    if (!QFileInfo::exists(folder)) samples::write_seeds(folder);
+    PagePicture limits;
+    QImage image;
+    QString error;
+    QVERIFY2(read_page_file(QDir(folder).filePath(name), limits, &image, &error),
+             qPrintable(error));
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    if (name != QLatin1String("seed.gif")) {
+        QCOMPARE(image.size(), samples::small_picture().size());
+        // The staff line across the middle survives every kind.
+        QVERIFY(qGray(image.pixel(20, 12)) < 128);
+        QVERIFY(qGray(image.pixel(20, 20)) > 128);
+    }
+}
+
+void TestPageFile::transparent_pixels_are_white_paper() {
+    QImage clear(8, 8, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    QByteArray bytes = samples::encoded(clear, "PNG");
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    PagePicture limits;
+    QImage image;
+    QString error;
+    QVERIFY(read_page_image(buffer, limits, &image, &error));
+    QCOMPARE(image.pixel(3, 3), QColor(Qt::white).rgb());
+}
+
+void TestPageFile::failed_save_keeps_the_old_file() {
+    // A folder of the same name is in the way: the folder and its content stay as they were.
+    const QString path = dir_.filePath(QStringLiteral("taken.tab"));
+    QVERIFY(QDir().mkpath(path));
+    samples::write(QDir(path).filePath(QStringLiteral("inside.bmp")), "keep");
+    QString error;
+    QVERIFY(!write_page_file(path, samples::small_picture(), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(samples::read(QDir(path).filePath(QStringLiteral("inside.bmp"))), QByteArray("keep"));
+    // No save file is left lying around.
+    QCOMPARE(
+        QDir(dir_.path()).entryList(QStringList() << QStringLiteral("taken.tab*"), QDir::Files),
+        QStringList());
+}
+
+void TestPageFile::header_check_data() {
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("file_size");
+    QTest::addColumn<bool>("fits");
+    const QByteArray bmp = samples::encoded(samples::small_picture(5, 3), "BMP");
+    // 5 pixels of 24 bits take 15 bytes, padded to 16 a row.
+    QTest::newRow("exact") << bmp << qint64(54 + 3 * 16) << true;
+    QTest::newRow("one byte short") << bmp << qint64(54 + 3 * 16 - 1) << false;
+    QTest::newRow("not a bitmap") << QByteArray("PNG") << qint64(100) << false;
+    QByteArray top_down = bmp;
+    top_down[22] = char(0xFD);  // height -3
+    top_down[23] = top_down[24] = top_down[25] = char(0xFF);
+    QTest::newRow("top-down") << top_down << qint64(54 + 3 * 16) << true;
+    QTest::newRow("top-down short") << top_down << qint64(54 + 3 * 16 - 1) << false;
+}
+
+void TestPageFile::header_check() {
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, file_size);
+    QFETCH(bool, fits);
+    QString error;
+    QCOMPARE(bmp_fits_file(head.left(138), file_size, &error), fits);
+}
+
+QTEST_MAIN(TestPageFile)
+#include "test_page_file.moc"
