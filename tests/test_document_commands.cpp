@@ -1,0 +1,363 @@
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "docs/document_commands.h"
+#include "docs/page_file.h"
+#include "edit/editor.h"
+#include "fake_host.h"
+#include "page/page_font.h"
+#include "sample_pictures.h"
+#include "scripted_file_window.h"
+
+using namespace strumix;
+
+namespace {
+
+constexpr char kTitle[] = "Strumix 95 v1.0a";
+constexpr char kChanged[] = "Image has been changed. Do you want to save changes?";
+constexpr char kNotSaved[] = "File has not been saved yet. Do you want to save it now?";
+constexpr char kAdjust[] = "Please adjust strumix's layout to fit the image.";
+
+// The editor, its document commands and the real file window, at start-up.
+struct Session {
+    FakeHost host;
+    Editor editor{host};
+    ScriptedFileWindowHost documents{editor};
+    DocumentCommands commands{editor, documents};
+
+    explicit Session(const QString& folder) {
+        editor.startup();
+        documents.window.set_folder(folder);
+    }
+    // Fret numbers printed at a note cell of the top staff, as Enter prints an entry.
+    void type_number(const QString& number, int note, int string = 0) {
+        editor.Picture1.set_scale_mode(ScaleMode::Characters);
+        editor.Picture1.set_current(editor.model.note_column(0, note),
+                                    editor.model.string_row(0, string));
+        editor.Picture1.print(number);
+    }
+    QImage cell(int note, int string = 0) const {
+        return samples::note_cell(editor.Picture1.image(), editor.model.note_column(0, note),
+                                  editor.model.string_row(0, string));
+    }
+    QStringList message_texts() const {
+        QStringList texts;
+        for (const auto& m : host.messages) texts << m.text;
+        return texts;
+    }
+    QStringList question_texts() const {
+        QStringList texts;
+        for (const auto& q : host.questions) texts << q.text;
+        return texts;
+    }
+};
+
+}  // namespace
+
+// The "&File" commands, clipboard copy and leaving the program, driven through the real file
+// window with scripted answers to every question.
+class TestDocumentCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        load_resources();
+        QDir::setCurrent(dir_.path());
+    }
+
+    void open_runs_every_step_data();
+    void open_runs_every_step();
+    void failed_open_changes_nothing_data();
+    void failed_open_changes_nothing();
+    void save_without_a_chosen_name_uses_the_file_window_data();
+    void save_without_a_chosen_name_uses_the_file_window();
+    void save_shows_the_path_then_writes();
+    void failed_save_changes_nothing();
+    void revert_data();
+    void revert();
+    void failed_revert_changes_nothing();
+    void copy_image_data();
+    void copy_image();
+    void leaving_asks_about_a_changed_page_data();
+    void leaving_asks_about_a_changed_page();
+
+private:
+    QString fresh_folder() {
+        const QString folder = dir_.filePath(QString::number(++folders_));
+        QDir().mkpath(folder);
+        return folder;
+    }
+    QTemporaryDir dir_;
+    int folders_ = 0;
+};
+
+void TestDocumentCommands::open_runs_every_step_data() {
+    QTest::addColumn<bool>("choose");
+    QTest::newRow("file chosen") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void TestDocumentCommands::open_runs_every_step() {
+    QFETCH(bool, choose);
+    const QString folder = fresh_folder();
+    // A picture larger than the start-up page and of no layout's shape: opened whole.
+    const QImage picture = samples::small_picture(701, 333);
+    QString error;
+    QVERIFY(write_page_file(QDir(folder).filePath(QStringLiteral("Song.TAB")), picture, &error));
+    Session s(folder);
+    const QImage before = s.editor.Picture1.image();
+    if (choose) s.documents.user = ScriptedFileWindowHost::chooses(QStringLiteral("Song.TAB"));
+
+    s.commands.menu_open_Click();
+
+    QCOMPARE(s.documents.file_windows, QStringList() << "open");
+    QVERIFY(s.message_texts().contains(QLatin1String(kAdjust)));
+    QCOMPARE(s.editor.location.left, 8.0);
+    QCOMPARE(s.editor.location.top, 2.0);
+    QVERIFY(!s.editor.page_counts_as_changed());
+    if (choose) {
+        QCOMPARE(s.editor.Picture1.size(), picture.size());
+        QCOMPARE(s.editor.Picture1.image().pixel(350, 166), picture.pixel(350, 166));
+        QCOMPARE(s.editor.caption, QStringLiteral("Strumix 95 v1.0a [Song.TAB]"));
+        QCOMPARE(s.editor.model.file_name, QStringLiteral("Song.TAB"));
+        QCOMPARE(s.editor.model.file_path, folder + QStringLiteral("/Song.TAB"));
+        QVERIFY(s.editor.backup[1]);
+        QCOMPARE(s.editor.backup[1]->size(), picture.size());
+    } else {
+        QCOMPARE(s.editor.Picture1.image(), before);
+        QCOMPARE(s.editor.caption, QStringLiteral("Strumix 95 v1.0a [Untitled]"));
+        QCOMPARE(s.editor.model.file_name, QStringLiteral("Untitled"));
+        QCOMPARE(s.editor.model.file_path, QString());
+    }
+}
+
+void TestDocumentCommands::failed_open_changes_nothing_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    const QByteArray bmp = samples::encoded(samples::small_picture(200, 100), "BMP");
+    QTest::newRow("missing") << QByteArray() << "gone.tab";
+    QTest::newRow("not a picture") << QByteArray("just text") << "notes.tab";
+    QTest::newRow("truncated") << bmp.left(bmp.size() / 3) << "cut.bmp";
+    QTest::newRow("header claims more") << samples::bmp_header_only(3000, 2000) << "claims.bmp";
+    QTest::newRow("too large") << samples::encoded(samples::small_picture(16400, 4), "PNG")
+                               << "wide.bmp";
+}
+
+void TestDocumentCommands::failed_open_changes_nothing() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    const QString folder = fresh_folder();
+    if (!bytes.isEmpty()) samples::write(QDir(folder).filePath(name), bytes);
+    Session s(folder);
+    s.type_number(QStringLiteral("7"), 2);
+    const QImage before = s.editor.Picture1.image();
+    bool still_open = false;
+    s.documents.user = [&](FileWindow& w) {
+        ScriptedFileWindowHost::chooses(name)(w);
+        still_open = w.isVisible();
+    };
+
+    s.commands.menu_open_Click();
+
+    QVERIFY(still_open);
+    QVERIFY(s.host.messages.size() >= 2);
+    QCOMPARE(s.host.messages.front().title, QString::fromLatin1(kTitle));
+    QCOMPARE(s.editor.Picture1.image(), before);
+    QCOMPARE(s.editor.model.file_name, QStringLiteral("Untitled"));
+    QCOMPARE(s.editor.model.file_path, QString());
+    QCOMPARE(s.editor.caption, QStringLiteral("Strumix 95 v1.0a [Untitled]"));
+    // The number typed before is still unsaved, so leaving still asks.
+    QVERIFY(s.editor.page_counts_as_changed());
+}
+
+void TestDocumentCommands::save_without_a_chosen_name_uses_the_file_window_data() {
+    QTest::addColumn<QString>("file_name");
+    QTest::addColumn<QString>("file_path");
+    QTest::newRow("start-up") << "Untitled"
+                              << "";
+    QTest::newRow("after a cancelled New") << "Untitled.bmp"
+                                           << "Untitled.bmp";
+    QTest::newRow("relative path") << "song.tab"
+                                   << "song.tab";
+}
+
+void TestDocumentCommands::save_without_a_chosen_name_uses_the_file_window() {
+    QFETCH(QString, file_name);
+    QFETCH(QString, file_path);
+    Session s(fresh_folder());
+    s.editor.model.file_name = file_name;
+    s.editor.model.file_path = file_path;
+    bool ok_enabled = true;
+    s.documents.user = [&](FileWindow& w) { ok_enabled = w.window_button_ok()->isEnabled(); };
+
+    s.commands.menu_save_Click();
+
+    QCOMPARE(s.documents.file_windows, QStringList() << "Save");
+    QCOMPARE(s.documents.window.windowTitle(), QStringLiteral("Save File As..."));
+    // Neither the default name nor a relative path is ever written to unasked.
+    QVERIFY(!QFileInfo::exists(QDir::current().filePath(file_name)));
+    if (file_name.startsWith(QLatin1String("Untitled"))) QVERIFY(!ok_enabled);
+    QVERIFY(s.message_texts().isEmpty());
+}
+
+void TestDocumentCommands::save_shows_the_path_then_writes() {
+    const QString folder = fresh_folder();
+    Session s(folder);
+    s.documents.user = ScriptedFileWindowHost::chooses(QStringLiteral("song.tab"));
+    s.commands.menu_save_as_Click();
+    const QString path = folder + QStringLiteral("/song.tab");
+    QCOMPARE(s.editor.model.file_path, path);
+    QCOMPARE(s.editor.caption, QStringLiteral("Strumix 95 v1.0a [song.tab]"));
+
+    s.type_number(QStringLiteral("12"), 4, 1);
+    const QImage typed = s.editor.Picture1.image();
+    s.commands.menu_save_Click();
+
+    QCOMPARE(s.documents.file_windows, QStringList() << "Save");
+    QCOMPARE(s.message_texts(), QStringList() << path);
+    QCOMPARE(s.host.messages.back().title, QString());
+    QCOMPARE(s.editor.caption, QStringLiteral("Strumix 95 v1.0a [song.tab]"));
+    QImage saved;
+    QString error;
+    QVERIFY(read_page_file(path, s.editor.Picture1, &saved, &error));
+    QCOMPARE(saved, typed);
+    QVERIFY(!s.editor.drawn_since_kept);
+}
+
+void TestDocumentCommands::failed_save_changes_nothing() {
+    const QString folder = fresh_folder();
+    Session s(folder);
+    s.documents.user = ScriptedFileWindowHost::chooses(QStringLiteral("song.tab"));
+    s.commands.menu_save_as_Click();
+    // The folder is gone by the time of the next save.
+    QVERIFY(QDir(folder).removeRecursively());
+    s.type_number(QStringLiteral("3"), 1);
+    s.commands.menu_save_Click();
+
+    QCOMPARE(s.host.messages.size(), size_t(2));
+    QCOMPARE(s.host.messages.back().title, QString::fromLatin1(kTitle));
+    QVERIFY2(s.host.messages.back().text.contains(QLatin1String("No such file or directory")),
+             qPrintable(s.host.messages.back().text));
+    QCOMPARE(s.editor.model.file_name, QStringLiteral("song.tab"));
+    QCOMPARE(s.editor.caption, QStringLiteral("Strumix 95 v1.0a [song.tab]"));
+    QVERIFY(s.editor.page_counts_as_changed());
+}
+
+void TestDocumentCommands::revert_data() {
+    QTest::addColumn<QString>("file_path");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QStringList>("windows");
+    QTest::newRow("never saved, Yes") << "" << Answer::Yes << QStringList{"Save"};
+    QTest::newRow("never saved, No") << "" << Answer::No << QStringList{};
+    QTest::newRow("cancelled New, Yes") << "Untitled.bmp" << Answer::Yes << QStringList{"Save"};
+}
+
+void TestDocumentCommands::revert() {
+    QFETCH(QString, file_path);
+    QFETCH(Answer, answer);
+    QFETCH(QStringList, windows);
+    Session s(fresh_folder());
+    if (!file_path.isEmpty()) s.editor.model.file_name = s.editor.model.file_path = file_path;
+    s.host.answers.push_back(answer);
+    s.commands.mnu_revert_Click();
+    QCOMPARE(s.question_texts(), QStringList() << kNotSaved);
+    QCOMPARE(s.host.questions.front().title, QString::fromLatin1(kTitle));
+    QCOMPARE(s.documents.file_windows, windows);
+}
+
+void TestDocumentCommands::failed_revert_changes_nothing() {
+    const QString folder = fresh_folder();
+    Session s(folder);
+    s.type_number(QStringLiteral("5"), 0);
+    s.documents.user = ScriptedFileWindowHost::chooses(QStringLiteral("song.bmp"));
+    s.commands.menu_save_as_Click();
+    const QImage saved_cell = s.cell(0);
+    s.type_number(QStringLiteral("9"), 6, 2);
+    const QImage drawn = s.editor.Picture1.image();
+
+    // With a saved file: it comes back, committed and unchanged, without a question.
+    s.commands.mnu_revert_Click();
+    QVERIFY(s.host.questions.empty());
+    QCOMPARE(s.cell(0), saved_cell);
+    QVERIFY(s.cell(6, 2) != samples::note_cell(drawn, s.editor.model.note_column(0, 6),
+                                               s.editor.model.string_row(0, 2)));
+    QVERIFY(!s.editor.page_counts_as_changed());
+
+    // With the file gone: reported, and the page stays as drawn.
+    s.type_number(QStringLiteral("9"), 6, 2);
+    const QImage again = s.editor.Picture1.image();
+    QVERIFY(QFile::remove(QDir(folder).filePath(QStringLiteral("song.bmp"))));
+    s.commands.mnu_revert_Click();
+    QCOMPARE(s.host.messages.back().title, QString::fromLatin1(kTitle));
+    QCOMPARE(s.editor.Picture1.image(), again);
+    QCOMPARE(s.editor.model.file_name, QStringLiteral("song.bmp"));
+}
+
+void TestDocumentCommands::copy_image_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("copied") << QString();
+    QTest::newRow("clipboard refuses") << QStringLiteral("The clipboard is held elsewhere.");
+}
+
+void TestDocumentCommands::copy_image() {
+    QFETCH(QString, failure);
+    Session s(fresh_folder());
+    s.documents.clipboard_failure = failure;
+    // Typed but not committed: still part of the copy.
+    s.type_number(QStringLiteral("10"), 15, 5);
+    const QImage drawn = s.editor.Picture1.image();
+    const bool changed = s.editor.page_changed();
+
+    s.commands.mnu_copy_Click();
+
+    QCOMPARE(s.host.messages.size(), size_t(1));
+    QCOMPARE(s.host.messages.front().title, QString::fromLatin1(kTitle));
+    if (failure.isEmpty()) {
+        QCOMPARE(s.host.messages.front().text,
+                 QStringLiteral("Image has been succesfully copied to the clipboard."));
+        QCOMPARE(s.documents.clipboard, drawn);
+    } else {
+        QCOMPARE(s.host.messages.front().text, failure);
+    }
+    QCOMPARE(s.editor.page_changed(), changed);
+    QCOMPARE(s.editor.Picture1.image(), drawn);
+}
+
+void TestDocumentCommands::leaving_asks_about_a_changed_page_data() {
+    QTest::addColumn<bool>("draw");
+    QTest::addColumn<bool>("mark_unchanged");  // as selecting a notation tool does
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("save_in_window");
+    QTest::addColumn<bool>("may_end");
+    QTest::newRow("untouched") << false << false << Answer::No << false << true;
+    QTest::newRow("drawn, No") << true << false << Answer::No << false << true;
+    QTest::newRow("drawn, Cancel") << true << false << Answer::Cancel << false << false;
+    QTest::newRow("drawn, Yes, saved") << true << false << Answer::Yes << true << true;
+    QTest::newRow("drawn, Yes, window cancelled") << true << false << Answer::Yes << false << false;
+    QTest::newRow("drawn then tool chosen, Cancel")
+        << true << true << Answer::Cancel << false << false;
+}
+
+void TestDocumentCommands::leaving_asks_about_a_changed_page() {
+    QFETCH(bool, draw);
+    QFETCH(bool, mark_unchanged);
+    QFETCH(Answer, answer);
+    QFETCH(bool, save_in_window);
+    QFETCH(bool, may_end);
+    const QString folder = fresh_folder();
+    Session s(folder);
+    if (draw) s.type_number(QStringLiteral("3"), 2);
+    if (mark_unchanged) s.editor.commit_and_mark_unchanged();
+    s.host.answers.push_back(answer);
+    if (save_in_window) s.documents.user = ScriptedFileWindowHost::chooses("kept.tab");
+
+    QCOMPARE(s.commands.query_unload(), may_end);
+
+    QCOMPARE(s.question_texts(), draw ? QStringList{kChanged} : QStringList{});
+    if (draw) QCOMPARE(s.host.questions.front().title, QString::fromLatin1(kTitle));
+    QCOMPARE(QFileInfo::exists(QDir(folder).filePath("kept.tab")), save_in_window);
+}
+
+QTEST_MAIN(TestDocumentCommands)
+#include "test_document_commands.moc"
