@@ -1,0 +1,309 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "docs/file_window.h"
+#include "docs/page_file.h"
+#include "edit/editor.h"
+#include "fake_host.h"
+#include "page/page_font.h"
+#include "sample_pictures.h"
+
+using namespace strumix;
+
+// The file window's own behaviour: its controls, lists, name box and OK's questions.
+class TestFileWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void controls_are_where_they_belong_data();
+    void controls_are_where_they_belong();
+    void tiles_cover_the_window();
+    void filters_match_any_letter_case_data();
+    void filters_match_any_letter_case();
+    void click_puts_the_name_as_on_disk();
+    void double_click_opens();
+    void ok_needs_a_name_of_its_own_data();
+    void ok_needs_a_name_of_its_own();
+    void enter_runs_ok();
+    void replace_question_data();
+    void replace_question();
+    void drive_root_gets_one_separator();
+    void cancel_changes_nothing();
+    void start_folder_is_the_programs_when_writable();
+
+private:
+    QTemporaryDir dir_;
+    QString folder_;
+};
+
+namespace {
+
+struct Window {
+    FakeHost host;
+    Editor editor{host};
+    FileWindow window{editor};
+    explicit Window(const QString& folder) {
+        editor.startup();
+        window.set_folder(folder);
+    }
+    void open_for(const QString& purpose) {
+        window.prepare(purpose);
+        window.show();
+    }
+};
+
+}  // namespace
+
+void TestFileWindow::initTestCase() {
+    load_resources();
+    folder_ = dir_.filePath(QStringLiteral("pages"));
+    QDir().mkpath(folder_);
+    QString error;
+    for (const char* name : {"Song.BMP", "riff.tab", "Solo.Tab", "notes.txt", "README"})
+        QVERIFY(write_page_file(QDir(folder_).filePath(QLatin1String(name)),
+                                samples::small_picture(), &error));
+    QDir().mkpath(QDir(folder_).filePath(QStringLiteral("older")));
+}
+
+void TestFileWindow::controls_are_where_they_belong_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("box") << "box" << QRect(240, 180, 5235, 435);
+    QTest::newRow("SSPanel1") << "SSPanel1" << QRect(1860, 30, 3315, 375);
+    QTest::newRow("box_file") << "box_file" << QRect(30, 30, 3255, 315);
+    QTest::newRow("Dir1") << "Dir1" << QRect(240, 690, 2625, 2505);
+    QTest::newRow("File1") << "File1" << QRect(2970, 690, 2475, 2595);
+    QTest::newRow("Drive1") << "Drive1" << QRect(240, 3360, 2625, 315);
+    QTest::newRow("ftypes") << "ftypes" << QRect(2970, 3360, 2475, 315);
+    QTest::newRow("cancel") << "window_button_cancel" << QRect(1860, 3840, 915, 315);
+    QTest::newRow("ok") << "window_button_ok" << QRect(2820, 3840, 1005, 315);
+}
+
+void TestFileWindow::controls_are_where_they_belong() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    Window w(folder_);
+    auto* control = w.window.findChild<QWidget*>(name);
+    QVERIFY(control);
+    const QRect expected((twips.x() + 7) / 15, (twips.y() + 7) / 15, (twips.width() + 7) / 15,
+                         (twips.height() + 7) / 15);
+    QCOMPARE(control->geometry(), expected);
+    QCOMPARE(control->property("helpContext").toInt(), 360);
+}
+
+void TestFileWindow::tiles_cover_the_window() {
+    Window w(folder_);
+    QCOMPARE(w.window.objectName(), QStringLiteral("filewin"));
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("File Window"));
+    QCOMPARE(w.window.property("helpContext").toInt(), 360);
+    QCOMPARE(w.window.box_file()->maxLength(), 50);
+    QCOMPARE(w.window.window_button_ok()->text(), QStringLiteral("&OK"));
+    QCOMPARE(w.window.window_button_cancel()->text(), QStringLiteral("&Cancel"));
+    auto* caption = w.window.findChild<QLabel*>(QStringLiteral("box_caption"));
+    QVERIFY(caption);
+    QCOMPARE(caption->text(), QStringLiteral("Filename:"));
+    // Twelve tiles, three rows of four, together 384 × 288 pixels (5760 × 4320 twips).
+    QRect covered;
+    for (int i = 0; i < FileWindow::kTileCount; ++i) {
+        QLabel* tile = w.window.pic_tile(i);
+        QCOMPARE(tile->objectName(), QStringLiteral("pic_tile_%1").arg(i));
+        QCOMPARE(tile->pos(), QPoint((i % 4) * 96, (i / 4) * 96));
+        covered |= tile->geometry();
+    }
+    QCOMPARE(covered, QRect(0, 0, 384, 288));
+}
+
+void TestFileWindow::filters_match_any_letter_case_data() {
+    QTest::addColumn<QList<int>>("choices");
+    QTest::addColumn<QStringList>("listed");
+    const QStringList bitmaps = {"riff.tab", "Solo.Tab", "Song.BMP"};
+    QTest::newRow("bitmaps") << QList<int>{0} << bitmaps;
+    QTest::newRow("all files") << QList<int>{1}
+                               << QStringList{"notes.txt", "README", "riff.tab", "Solo.Tab",
+                                              "Song.BMP"};
+    QTest::newRow("all, then bitmaps again") << QList<int>{1, 0} << bitmaps;
+}
+
+void TestFileWindow::filters_match_any_letter_case() {
+    QFETCH(QList<int>, choices);
+    QFETCH(QStringList, listed);
+    Window w(folder_);
+    QCOMPARE(w.window.ftypes()->count(), 2);
+    QCOMPARE(w.window.ftypes()->itemText(0), QStringLiteral("*.bmp;*.tab  Bitmaps"));
+    QCOMPARE(w.window.ftypes()->itemText(1), QStringLiteral("*.*          All Files"));
+    for (int choice : choices) {
+        w.window.ftypes()->setCurrentIndex(choice);
+        w.window.ftypes_Click();
+    }
+    QCOMPARE(w.window.pattern().size(), 11);
+    QCOMPARE(w.window.listed_files(), listed);
+}
+
+void TestFileWindow::click_puts_the_name_as_on_disk() {
+    Window w(folder_);
+    w.open_for(QStringLiteral("open"));
+    QListWidget* list = w.window.File1();
+    const auto found = list->findItems(QStringLiteral("Song.BMP"), Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(found.front()).center());
+    QCOMPARE(w.window.box_file()->text(), QStringLiteral("Song.BMP"));
+    QVERIFY(w.window.isVisible());
+}
+
+void TestFileWindow::double_click_opens() {
+    Window w(folder_);
+    w.open_for(QStringLiteral("open"));
+    QListWidget* list = w.window.File1();
+    QListWidgetItem* item = list->findItems(QStringLiteral("Solo.Tab"), Qt::MatchExactly).front();
+    list->setCurrentItem(item);
+    w.window.File1_DblClick();
+    QVERIFY(!w.window.isVisible());
+    QCOMPARE(w.editor.model.file_name, QStringLiteral("Solo.Tab"));
+    QCOMPARE(w.editor.caption, QStringLiteral("Strumix 95 v1.0a [Solo.Tab]"));
+    QCOMPARE(w.editor.Picture1.size(), samples::small_picture().size());
+}
+
+void TestFileWindow::ok_needs_a_name_of_its_own_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("Untitled") << "Untitled" << false;
+    QTest::newRow("untitled.bmp") << "untitled.bmp" << false;
+    QTest::newRow("UNTITLED.TAB") << "UNTITLED.TAB" << false;
+    QTest::newRow("Untitled2.bmp") << "Untitled2.bmp" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("Untitle.bmp") << "Untitle.bmp" << true;
+    QTest::newRow("song.tab") << "song.tab" << true;
+}
+
+void TestFileWindow::ok_needs_a_name_of_its_own() {
+    QFETCH(QString, name);
+    QFETCH(bool, enabled);
+    Window w(folder_);
+    w.open_for(QStringLiteral("Save"));
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Save File As..."));
+    QCOMPARE(w.window.box_file()->selectedText(), QStringLiteral("Untitled"));
+    QVERIFY(!w.window.window_button_ok()->isEnabled());
+    w.window.box_file()->clear();
+    QTest::keyClicks(w.window.box_file(), name);
+    QCOMPARE(w.window.window_button_ok()->isEnabled(), enabled);
+    // Enter cannot get round a disabled OK.
+    if (!enabled) {
+        QTest::keyClick(w.window.box_file(), Qt::Key_Return);
+        QVERIFY(w.window.isVisible());
+        QVERIFY(!QFileInfo::exists(QDir(folder_).filePath(name)) || name.isEmpty());
+    }
+}
+
+void TestFileWindow::enter_runs_ok() {
+    const QString folder = dir_.filePath(QStringLiteral("enter"));
+    QDir().mkpath(folder);
+    Window w(folder);
+    w.open_for(QStringLiteral("Save"));
+    QTest::keyClicks(w.window.box_file(), QStringLiteral("song.tab"));
+    QTest::keyClick(w.window.box_file(), Qt::Key_Return);
+    QVERIFY(!w.window.isVisible());
+    QVERIFY(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("song.tab"))));
+    QCOMPARE(w.editor.caption, QStringLiteral("Strumix 95 v1.0a [song.tab]"));
+    QCOMPARE(w.editor.backup[1], w.editor.Picture1.picture());
+    QCOMPARE(w.window.listed_files(), QStringList{"song.tab"});
+}
+
+void TestFileWindow::replace_question_data() {
+    QTest::addColumn<QString>("on_disk");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("written");  // the file that now holds the page, or empty
+    QTest::newRow("same name, Yes") << "song.tab"
+                                    << "song.tab" << Answer::Yes << true << "song.tab";
+    QTest::newRow("same name, No") << "song.tab"
+                                   << "song.tab" << Answer::No << true << "";
+    QTest::newRow("other letter case, Yes") << "Song.TAB"
+                                            << "song.tab" << Answer::Yes << true << "Song.TAB";
+    QTest::newRow("filtered out, No") << "song.png"
+                                      << "song.png" << Answer::No << true << "";
+    QTest::newRow("new name") << "song.tab"
+                              << "riff.tab" << Answer::No << false << "riff.tab";
+}
+
+void TestFileWindow::replace_question() {
+    QFETCH(QString, on_disk);
+    QFETCH(QString, typed);
+    QFETCH(Answer, answer);
+    QFETCH(bool, asked);
+    QFETCH(QString, written);
+    QTemporaryDir folder;
+    const QString old_path = QDir(folder.path()).filePath(on_disk);
+    samples::write(old_path, "the old page");
+    Window w(folder.path());
+    w.host.answers.push_back(answer);
+    w.open_for(QStringLiteral("Save"));
+    w.window.box_file()->setText(typed);
+    QTest::mouseClick(w.window.window_button_ok(), Qt::LeftButton);
+
+    QCOMPARE(w.host.questions.size(), size_t(asked ? 1 : 0));
+    if (asked) {
+        QCOMPARE(w.host.questions.front().text,
+                 QStringLiteral("Filename exists. Do you want to replace it?"));
+        QCOMPARE(w.host.questions.front().title, QStringLiteral("Strumix 95 v1.0a"));
+    }
+    if (written.isEmpty()) {
+        QVERIFY(w.window.isVisible());
+        QCOMPARE(w.window.box_file()->selectedText(), typed);
+        QCOMPARE(samples::read(old_path), QByteArray("the old page"));
+        QCOMPARE(w.editor.caption, QStringLiteral("Strumix 95 v1.0a [Untitled]"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{on_disk});
+    } else {
+        QVERIFY(!w.window.isVisible());
+        QVERIFY(samples::read(QDir(folder.path()).filePath(written)).startsWith("BM"));
+        QCOMPARE(w.editor.model.file_name, written);
+        QCOMPARE(w.editor.model.file_path, QDir(folder.path()).filePath(written));
+    }
+}
+
+void TestFileWindow::drive_root_gets_one_separator() {
+    Window w(QStringLiteral("/"));
+    QCOMPARE(w.window.folder(), QStringLiteral("/"));
+    w.open_for(QStringLiteral("open"));
+    w.window.box_file()->setText(QStringLiteral("no-such-page.tab"));
+    QTest::mouseClick(w.window.window_button_ok(), Qt::LeftButton);
+    QCOMPARE(w.host.messages.size(), size_t(1));
+    QVERIFY2(w.host.messages.front().text.contains(QLatin1String("\"/no-such-page.tab\"")),
+             qPrintable(w.host.messages.front().text));
+    QCOMPARE(w.host.messages.front().title, QStringLiteral("Strumix 95 v1.0a"));
+    QVERIFY(w.window.isVisible());
+    QCOMPARE(w.editor.model.file_path, QString());
+}
+
+void TestFileWindow::cancel_changes_nothing() {
+    Window w(folder_);
+    const Picture page = w.editor.Picture1.picture();
+    w.open_for(QStringLiteral("open"));
+    w.window.box_file()->setText(QStringLiteral("Song.BMP"));
+    QTest::keyClick(&w.window, Qt::Key_Escape);
+    QVERIFY(!w.window.isVisible());
+    QCOMPARE(w.editor.Picture1.picture(), page);
+    QCOMPARE(w.editor.model.file_name, QStringLiteral("Untitled"));
+    // The window remembers where it was.
+    QCOMPARE(w.window.folder(), folder_);
+}
+
+void TestFileWindow::start_folder_is_the_programs_when_writable() {
+    QCOMPARE(FileWindow::start_folder(folder_), folder_);
+    // A folder that is not there cannot be the start.
+    QVERIFY(FileWindow::start_folder(dir_.filePath(QStringLiteral("gone"))) !=
+            dir_.filePath("gone"));
+    Window w(folder_);
+    QVERIFY(w.window.Drive1()->count() >= 1);
+    QVERIFY(w.window.Dir1()->count() >= 2);
+}
+
+QTEST_MAIN(TestFileWindow)
+#include "test_file_window.moc"
