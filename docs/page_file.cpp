@@ -159,17 +159,32 @@ bool write_page_file(const QString& path, const QImage& image, QString* error) {
         *error = tr("There is no page to save.");
         return false;
     }
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "bmp");
+        if (!writer.write(image)) {
+            *error = tr("Cannot save \"%1\": %2").arg(path, writer.errorString());
+            return false;
+        }
+    }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = tr("Cannot save \"%1\": %2").arg(path, file.errorString());
         return false;
     }
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(image)) {
-        const QString why =
-            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+    // A write cut short (a full disk) is tried again for the rest, which fails with the
+    // system's own reason.
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) break;
+        done += written;
+    }
+    if (done < bytes.size()) {
+        *error = tr("Cannot save \"%1\": %2").arg(path, file.errorString());
         file.cancelWriting();
-        *error = tr("Cannot save \"%1\": %2").arg(path, why);
         return false;
     }
     if (!file.commit()) {
