@@ -15,3 +15,6 @@ cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --preset sanitize -j "$jobs"
+
+# Any bytes opened as a page, for a bounded minute under libFuzzer (clang, its own build).
+scripts/fuzz.sh 60
