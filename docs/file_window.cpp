@@ -59,8 +59,8 @@ QStringList name_filters(const QString& pattern) {
 }  // namespace
 
 FileWindow::FileWindow(Editor& editor, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       editor_(editor) {
     setObjectName(QStringLiteral("filewin"));
     setWindowTitle(QStringLiteral("File Window"));
