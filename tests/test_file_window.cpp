@@ -36,6 +36,7 @@ private slots:
     void drive_root_gets_one_separator();
     void cancel_changes_nothing();
     void start_folder_is_the_programs_when_writable();
+    void lists_follow_drive_and_folder();
 
 private:
     QTemporaryDir dir_;
@@ -300,9 +301,29 @@ void TestFileWindow::start_folder_is_the_programs_when_writable() {
     // A folder that is not there cannot be the start.
     QVERIFY(FileWindow::start_folder(dir_.filePath(QStringLiteral("gone"))) !=
             dir_.filePath("gone"));
+}
+
+void TestFileWindow::lists_follow_drive_and_folder() {
     Window w(folder_);
-    QVERIFY(w.window.Drive1()->count() >= 1);
-    QVERIFY(w.window.Dir1()->count() >= 2);
+    // The folder list shows the way down from the drive and the folders inside.
+    QListWidget* dirs = w.window.Dir1();
+    QCOMPARE(dirs->currentItem()->data(Qt::UserRole).toString(), folder_);
+    const auto inside = dirs->findItems(QStringLiteral("older"), Qt::MatchEndsWith);
+    QCOMPARE(inside.size(), 1);
+    emit dirs->itemActivated(inside.front());
+    QCOMPARE(w.window.folder(), folder_ + QStringLiteral("/older"));
+    QCOMPARE(w.window.listed_files(), QStringList());
+    // Choosing a drive goes to its root.
+    QComboBox* drives = w.window.Drive1();
+    const int root = drives->findData(QStringLiteral("/"));
+    QVERIFY(root >= 0);
+    drives->setCurrentIndex(root);
+    emit drives->activated(root);
+    QCOMPARE(w.window.folder(), QStringLiteral("/"));
+    // A purpose other than "open" and "Save" leaves the caption as it was.
+    w.window.prepare(QStringLiteral("Save"));
+    w.window.prepare(QStringLiteral("save"));
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Save File As..."));
 }
 
 QTEST_MAIN(TestFileWindow)
