@@ -9,7 +9,8 @@ bool DocumentCommands::ask_yes_no(const QString& prompt) {
 }
 
 void DocumentCommands::check_save_changes() {
-    if (!editor_.page_changed()) return;
+    // Numbers committed by choosing a notation tool pass the undo copy test, yet are unsaved.
+    if (!editor_.page_counts_as_changed()) return;
     // There is no way back from here: after Yes (whatever the save did) or No the caller goes on.
     if (ask_yes_no(QStringLiteral("Image has been changed. Do you want to save changes?"))) {
         menu_save_Click();

@@ -166,6 +166,8 @@ LayoutResult PageLayoutCore::start_new_page() {
     // page drawn and not yet committed.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     editor_.commit_and_mark_unchanged();
+    // A fresh page: nothing on it is waiting to be saved.
+    editor_.page_kept();
     editor_.notify();
     return LayoutResult::Created;
 }

@@ -79,6 +79,8 @@ private slots:
     void failed_revert_changes_nothing();
     void copy_image_data();
     void copy_image();
+    void replacing_asks_about_unsaved_drawing_data();
+    void replacing_asks_about_unsaved_drawing();
     void leaving_asks_about_a_changed_page_data();
     void leaving_asks_about_a_changed_page();
 
@@ -322,6 +324,43 @@ void TestDocumentCommands::copy_image() {
     }
     QCOMPARE(s.editor.page_changed(), changed);
     QCOMPARE(s.editor.Picture1.image(), drawn);
+}
+
+void TestDocumentCommands::replacing_asks_about_unsaved_drawing_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("draw");
+    QTest::addColumn<bool>("save_first");
+    QTest::addColumn<bool>("asked");
+    for (const char* command : {"New", "Open"}) {
+        const QString c = QString::fromLatin1(command);
+        QTest::addRow("%s, untouched", command) << c << false << false << false;
+        QTest::addRow("%s, drawn then tool chosen", command) << c << true << false << true;
+        // Saving commits without marking unchanged, so the question still comes.
+        QTest::addRow("%s, drawn, saved", command) << c << true << true << true;
+    }
+}
+
+void TestDocumentCommands::replacing_asks_about_unsaved_drawing() {
+    QFETCH(QString, command);
+    QFETCH(bool, draw);
+    QFETCH(bool, save_first);
+    QFETCH(bool, asked);
+    Session s(fresh_folder());
+    if (draw) {
+        s.type_number(QStringLiteral("3"), 2);
+        // Choosing a notation tool commits and marks the page unchanged.
+        s.editor.commit_and_mark_unchanged();
+    }
+    if (save_first) {
+        s.documents.user = ScriptedFileWindowHost::chooses(QStringLiteral("first.tab"));
+        s.commands.menu_save_as_Click();
+        s.documents.user = nullptr;
+    }
+    if (command == QLatin1String("New"))
+        s.commands.menu_new_Click();
+    else
+        s.commands.menu_open_Click();
+    QCOMPARE(s.question_texts(), asked ? QStringList{kChanged} : QStringList{});
 }
 
 void TestDocumentCommands::leaving_asks_about_a_changed_page_data() {
