@@ -48,14 +48,8 @@ QImage opaque_page(const QImage& read) {
     return page;
 }
 
-}  // namespace
-
-const QByteArrayList& page_formats() {
-    static const QByteArrayList formats = {"bmp", "png", "jpeg", "jpg", "gif", "ico",
-                                           "pbm", "pgm", "ppm",  "xbm", "xpm"};
-    return formats;
-}
-
+// Qt reads a truncated bitmap without complaint and leaves the missing rows as whatever memory
+// held, so the header's claim is checked against the file's length first.
 bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
     if (head.size() < 18 || !head.startsWith("BM")) {
         *error = truncated_bmp();
@@ -103,6 +97,14 @@ bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+const QByteArrayList& page_formats() {
+    static const QByteArrayList formats = {"bmp", "png", "jpeg", "jpg", "gif", "ico",
+                                           "pbm", "pgm", "ppm",  "xbm", "xpm"};
+    return formats;
 }
 
 bool read_page_image(QIODevice& device, const PagePicture& limits, QImage* image, QString* error) {

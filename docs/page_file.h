@@ -25,8 +25,4 @@ bool read_page_file(const QString& path, const PagePicture& limits, QImage* imag
 // once the whole picture is on disk, so a failed write leaves the old file as it was.
 bool write_page_file(const QString& path, const QImage& image, QString* error);
 
-// Checks a BMP's header against the file's length: Qt reads a truncated bitmap without
-// complaint and leaves the missing rows as whatever memory held.
-bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error);
-
 }  // namespace strumix

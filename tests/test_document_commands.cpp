@@ -73,7 +73,6 @@ private slots:
     void save_without_a_chosen_name_uses_the_file_window_data();
     void save_without_a_chosen_name_uses_the_file_window();
     void save_shows_the_path_then_writes();
-    void failed_save_changes_nothing();
     void revert_data();
     void revert();
     void failed_revert_changes_nothing();
@@ -225,25 +224,6 @@ void TestDocumentCommands::save_shows_the_path_then_writes() {
     QVERIFY(read_page_file(path, s.editor.Picture1, &saved, &error));
     QCOMPARE(saved, typed);
     QVERIFY(!s.editor.drawn_since_kept);
-}
-
-void TestDocumentCommands::failed_save_changes_nothing() {
-    const QString folder = fresh_folder();
-    Session s(folder);
-    s.documents.user = ScriptedFileWindowHost::chooses(QStringLiteral("song.tab"));
-    s.commands.menu_save_as_Click();
-    // The folder is gone by the time of the next save.
-    QVERIFY(QDir(folder).removeRecursively());
-    s.type_number(QStringLiteral("3"), 1);
-    s.commands.menu_save_Click();
-
-    QCOMPARE(s.host.messages.size(), size_t(2));
-    QCOMPARE(s.host.messages.back().title, QString::fromLatin1(kTitle));
-    QVERIFY2(s.host.messages.back().text.contains(QLatin1String("No such file or directory")),
-             qPrintable(s.host.messages.back().text));
-    QCOMPARE(s.editor.model.file_name, QStringLiteral("song.tab"));
-    QCOMPARE(s.editor.caption, QStringLiteral("Strumix 95 v1.0a [song.tab]"));
-    QVERIFY(s.editor.page_counts_as_changed());
 }
 
 void TestDocumentCommands::revert_data() {

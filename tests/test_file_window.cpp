@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -21,9 +20,6 @@ class TestFileWindow : public QObject {
 
 private slots:
     void initTestCase();
-    void controls_are_where_they_belong_data();
-    void controls_are_where_they_belong();
-    void tiles_cover_the_window();
     void filters_match_any_letter_case_data();
     void filters_match_any_letter_case();
     void click_puts_the_name_as_on_disk();
@@ -70,54 +66,6 @@ void TestFileWindow::initTestCase() {
         QVERIFY(write_page_file(QDir(folder_).filePath(QLatin1String(name)),
                                 samples::small_picture(), &error));
     QDir().mkpath(QDir(folder_).filePath(QStringLiteral("older")));
-}
-
-void TestFileWindow::controls_are_where_they_belong_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    QTest::newRow("box") << "box" << QRect(240, 180, 5235, 435);
-    QTest::newRow("SSPanel1") << "SSPanel1" << QRect(1860, 30, 3315, 375);
-    QTest::newRow("box_file") << "box_file" << QRect(30, 30, 3255, 315);
-    QTest::newRow("Dir1") << "Dir1" << QRect(240, 690, 2625, 2505);
-    QTest::newRow("File1") << "File1" << QRect(2970, 690, 2475, 2595);
-    QTest::newRow("Drive1") << "Drive1" << QRect(240, 3360, 2625, 315);
-    QTest::newRow("ftypes") << "ftypes" << QRect(2970, 3360, 2475, 315);
-    QTest::newRow("cancel") << "window_button_cancel" << QRect(1860, 3840, 915, 315);
-    QTest::newRow("ok") << "window_button_ok" << QRect(2820, 3840, 1005, 315);
-}
-
-void TestFileWindow::controls_are_where_they_belong() {
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    Window w(folder_);
-    auto* control = w.window.findChild<QWidget*>(name);
-    QVERIFY(control);
-    const QRect expected((twips.x() + 7) / 15, (twips.y() + 7) / 15, (twips.width() + 7) / 15,
-                         (twips.height() + 7) / 15);
-    QCOMPARE(control->geometry(), expected);
-    QCOMPARE(control->property("helpContext").toInt(), 360);
-}
-
-void TestFileWindow::tiles_cover_the_window() {
-    Window w(folder_);
-    QCOMPARE(w.window.objectName(), QStringLiteral("filewin"));
-    QCOMPARE(w.window.windowTitle(), QStringLiteral("File Window"));
-    QCOMPARE(w.window.property("helpContext").toInt(), 360);
-    QCOMPARE(w.window.box_file()->maxLength(), 50);
-    QCOMPARE(w.window.window_button_ok()->text(), QStringLiteral("&OK"));
-    QCOMPARE(w.window.window_button_cancel()->text(), QStringLiteral("&Cancel"));
-    auto* caption = w.window.findChild<QLabel*>(QStringLiteral("box_caption"));
-    QVERIFY(caption);
-    QCOMPARE(caption->text(), QStringLiteral("Filename:"));
-    // Twelve tiles, three rows of four, together 384 × 288 pixels (5760 × 4320 twips).
-    QRect covered;
-    for (int i = 0; i < FileWindow::kTileCount; ++i) {
-        QLabel* tile = w.window.pic_tile(i);
-        QCOMPARE(tile->objectName(), QStringLiteral("pic_tile_%1").arg(i));
-        QCOMPARE(tile->pos(), QPoint((i % 4) * 96, (i / 4) * 96));
-        covered |= tile->geometry();
-    }
-    QCOMPARE(covered, QRect(0, 0, 384, 288));
 }
 
 void TestFileWindow::filters_match_any_letter_case_data() {
