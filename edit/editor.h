@@ -141,6 +141,8 @@ public:
     void Picture1_KeyDown(int key_code, int shift);
     void mnu_harmonic_Click();
     void insert_harmonic();
+    // Insert, "&Page Title": prints the title the user types bold and underlined at the top.
+    void mnu_title_Click();
     // Positions are in the page's current unit.
     void Picture1_MouseDown(int button, int shift, double x, double y);
     void Picture1_MouseMove(int button, int shift, double x, double y);

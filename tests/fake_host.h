@@ -18,6 +18,7 @@ public:
     std::vector<Shown> questions;
     std::deque<strumix::Answer> answers;        // default: No
     std::deque<std::optional<QString>> inputs;  // default: cancelled
+    std::vector<QString> input_defaults;        // the text each input box offered
     bool layout_visible = false;
     int layout_shown = 0;
     std::function<void()> on_show_layout;
@@ -39,8 +40,9 @@ public:
         return answer;
     }
     std::optional<QString> input_box(const QString& prompt, const QString& title,
-                                     const QString&) override {
+                                     const QString& default_text) override {
         questions.push_back({prompt, title});
+        input_defaults.push_back(default_text);
         if (inputs.empty() || !inputs.front()) {
             if (!inputs.empty()) inputs.pop_front();
             return std::nullopt;
