@@ -1,11 +1,14 @@
 #include <QApplication>
+#include <QFileInfo>
 
+#include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "app/qt_document_host.h"
 #include "app/qt_host.h"
 #include "docs/document_commands.h"
 #include "edit/editor.h"
 #include "page/page_font.h"
+#include "title/title_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -14,6 +17,15 @@ int main(int argc, char* argv[]) {
     QFont font(strumix::shipped_font_family());
     font.setPointSize(9);
     QApplication::setFont(font);
+    app.installEventFilter(new strumix::HelpKeyFilter(&app));
+    // A page handed over by the desktop (Open With, a double click on a .tab file).
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString start_file =
+        arguments.size() > 1 ? QFileInfo(arguments.at(1)).absoluteFilePath() : QString();
+
+    // The title window shows first and stays while the editor's windows load hidden behind it.
+    auto* title = new strumix::TitleWindow;
+    title->load(false);
 
     strumix::QtHost host;
     strumix::Editor editor(host);
@@ -28,8 +40,12 @@ int main(int argc, char* argv[]) {
     // documents when the program's folder is not theirs to write in).
     documents.file_window();
     editor.startup();
-    form1.showMaximized();
-    form1.form_resize();
-    host.focus_page();
+
+    title->enter_main = [&] {
+        form1.showMaximized();
+        form1.form_resize();
+        host.focus_page();
+    };
+    title->loading_finished();
     return app.exec();
 }

@@ -12,12 +12,14 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "app/help_viewer.h"
 #include "app/page_widget.h"
 #include "app/symbol_carry.h"
 #include "app/tool_icons.h"
 #include "app/view_geometry.h"
 #include "edit/editor.h"
 #include "page/page_font.h"
+#include "title/title_window.h"
 
 namespace strumix {
 
@@ -72,6 +74,7 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     create_tool_strip(client);
     create_menus();
     new SymbolCarry(editor_, *this, *page_);
+    // Every control carries the window's number; the menus keep their own.
     for (QWidget* child : findChildren<QWidget*>()) {
         if (!qobject_cast<QMenu*>(child)) child->setProperty(kHelpContext, kMainWindowHelp);
     }
@@ -275,6 +278,10 @@ void MainWindow::create_menus() {
             [this] { editor_.menu_revert_Click(); });
     connect(action("mnu_harmonic"), &QAction::triggered, this,
             [this] { editor_.mnu_harmonic_Click(); });
+    connect(action("mnu_title"), &QAction::triggered, this, [this] { editor_.mnu_title_Click(); });
+    connect(action("mnu_help_contents"), &QAction::triggered, this,
+            [this] { HelpViewer::request(kHelpContents, this); });
+    connect(action("mnu_about"), &QAction::triggered, this, &MainWindow::mnu_about_Click);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -285,6 +292,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
 }
+
+void MainWindow::mnu_about_Click() {
+    // One About box at a time: a second request brings the open one forward.
+    if (about_) {
+        about_->raise();
+        about_->activateWindow();
+        return;
+    }
+    auto* title = new TitleWindow(this);
+    about_ = title;
+    title->enter_main = [this] {
+        activateWindow();
+        page_->setFocus();
+    };
+    title->load(isVisible());
+}
+
+TitleWindow* MainWindow::about_box() const { return qobject_cast<TitleWindow*>(about_.data()); }
 
 void MainWindow::sync() {
     setWindowTitle(editor_.caption);

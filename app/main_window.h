@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 
@@ -17,6 +18,7 @@ namespace strumix {
 class ClipWidget;
 class Editor;
 class PageWidget;
+class TitleWindow;
 
 // The main window `form1`: tool strip, status box, option strip, the page in its viewport with
 // two scroll bars, and the menus. It composes and wires; the behaviour lives in the editor.
@@ -46,6 +48,9 @@ public:
     void sync();
     // Asked before the window closes (Exit, the close box); false keeps the program running.
     std::function<bool()> query_unload;
+    // Help, "&About": the title window as the About box.
+    void mnu_about_Click();
+    TitleWindow* about_box() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -76,6 +81,7 @@ private:
     QScrollBar* hscroll_ = nullptr;
     QScrollBar* vscroll_ = nullptr;
     bool laying_out_ = false;
+    QPointer<QWidget> about_;
 };
 
 // Twips to pixels and back, at 15 twips a pixel.

@@ -1,5 +1,8 @@
 #include "edit/editor.h"
 
+#include <QCoreApplication>
+
+#include "app/help_file.h"
 #include "edit/busy_pointer.h"
 #include "page/page_renderer.h"
 
@@ -23,6 +26,7 @@ Editor::Editor(EditorHost& host, QObject* parent) : QObject(parent), host_(host)
 }
 
 void Editor::startup() {
+    register_help_file(locate_help_file(QCoreApplication::applicationDirPath()));
     BusyPointer busy;
     model.notes_per_measure = 16;
     model.num_lines = 2;

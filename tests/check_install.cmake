@@ -1,0 +1,72 @@
+# Installs the build into a scratch prefix and checks that a desktop finds everything: the
+# program, its help file where the installed program looks, the desktop entry naming the icon
+# and the MIME type, the icon, and a MIME package that update-mime-database accepts.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed:\n${output}")
+endif()
+
+set(failures "")
+macro(expect_file path)
+    if(NOT EXISTS ${PREFIX}/${path})
+        list(APPEND failures "missing ${path}")
+    endif()
+endmacro()
+macro(expect_text path text)
+    if(EXISTS ${PREFIX}/${path})
+        file(READ ${PREFIX}/${path} content)
+        string(FIND "${content}" "${text}" at)
+        if(at EQUAL -1)
+            list(APPEND failures "${path} lacks '${text}'")
+        endif()
+    endif()
+endmacro()
+
+expect_file(bin/strumix)
+if(EXISTS ${PREFIX}/bin/strumix AND IS_DIRECTORY ${PREFIX}/bin/strumix)
+    list(APPEND failures "bin/strumix is a folder")
+endif()
+# The installed program looks in its own folder, then in ../share/strumix/.
+expect_file(share/strumix/STRUMIX.HLP)
+expect_text(share/strumix/STRUMIX.HLP "<section id=\"topic-1\">")
+expect_file(share/applications/strumix.desktop)
+expect_text(share/applications/strumix.desktop "Exec=strumix %f")
+expect_text(share/applications/strumix.desktop "Icon=strumix")
+expect_text(share/applications/strumix.desktop "MimeType=application/x-strumix-tab;")
+expect_file(share/icons/hicolor/32x32/apps/strumix.png)
+expect_file(share/mime/packages/strumix.xml)
+expect_text(share/mime/packages/strumix.xml "<mime-type type=\"application/x-strumix-tab\">")
+expect_text(share/mime/packages/strumix.xml "<sub-class-of type=\"image/bmp\"/>")
+expect_text(share/mime/packages/strumix.xml "<glob pattern=\"*.tab\"/>")
+
+# The icon is the 32 × 32 PNG the main window shows.
+if(EXISTS ${PREFIX}/share/icons/hicolor/32x32/apps/strumix.png)
+    file(READ ${PREFIX}/share/icons/hicolor/32x32/apps/strumix.png header LIMIT 24 HEX)
+    string(SUBSTRING "${header}" 0 16 signature)
+    string(SUBSTRING "${header}" 32 16 size)
+    if(NOT signature STREQUAL "89504e470d0a1a0a")
+        list(APPEND failures "the icon is not a PNG")
+    elseif(NOT size STREQUAL "0000002000000020")
+        list(APPEND failures "the icon is not 32 x 32 (IHDR ${size})")
+    endif()
+endif()
+
+# The MIME database compiler reads the package as a desktop would.
+find_program(UPDATE_MIME update-mime-database)
+if(UPDATE_MIME AND EXISTS ${PREFIX}/share/mime/packages/strumix.xml)
+    execute_process(COMMAND ${UPDATE_MIME} ${PREFIX}/share/mime
+                    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0 OR output MATCHES "[Ee]rror|[Ww]arning")
+        list(APPEND failures "update-mime-database: ${output}")
+    elseif(NOT EXISTS ${PREFIX}/share/mime/application/x-strumix-tab.xml)
+        list(APPEND failures "update-mime-database made no application/x-strumix-tab")
+    endif()
+endif()
+
+if(failures)
+    list(JOIN failures "\n  " text)
+    message(FATAL_ERROR "install tree at ${PREFIX}:\n  ${text}")
+endif()
+message(STATUS "install tree at ${PREFIX} is complete")

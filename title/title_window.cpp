@@ -1,0 +1,166 @@
+#include "title/title_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+
+#include "app/help_file.h"
+#include "edit/editor.h"
+#include "page/glyphs.h"
+#include "page/page_font.h"
+
+namespace strumix {
+
+namespace {
+
+int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QRect twips_rect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+void grey_background(QWidget* widget) {
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+TitleWindow::TitleWindow(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("title"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/title.png")));
+    grey_background(this);
+    setFixedSize(px(4635), px(4605));
+
+    auto* tile = new QLabel(this);
+    tile->setObjectName(QStringLiteral("pic_tile_0"));
+    tile->setPixmap(QPixmap::fromImage(Glyphs::get().pic_tile));
+    tile->setGeometry(twips_rect(150, 150, 1440, 1440));
+    tiles_.append(tile);
+
+    box_ = new QFrame(this);
+    box_->setObjectName(QStringLiteral("box"));
+    box_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    box_->setLineWidth(2);
+    grey_background(box_);
+    box_->setGeometry(twips_rect(810, 840, 3015, 2895));
+    caption_ = new QLabel(box_);
+    caption_->setObjectName(QStringLiteral("box_caption"));
+    QFont font(shipped_font_family());
+    font.setPointSize(12);
+    font.setBold(true);
+    font.setUnderline(true);
+    caption_->setFont(font);
+    caption_->setAlignment(Qt::AlignCenter);
+    caption_->setGeometry(box_->contentsRect());
+
+    btn_bend_ = new QToolButton(box_);
+    btn_bend_->setObjectName(QStringLiteral("btn_bend"));
+    btn_bend_->setIcon(QIcon(QStringLiteral(":/tools/btn_bend0.png")));
+    btn_bend_->setIconSize(QSize(32, 32));
+    btn_bend_->setAutoRaise(true);
+    btn_bend_->setCursor(Qt::PointingHandCursor);
+    btn_bend_->setGeometry(twips_rect(1290, 2310, 480, 480));
+    btn_bend_->hide();
+    connect(btn_bend_, &QToolButton::clicked, this, &TitleWindow::btn_bend_Click);
+
+    setProperty(kHelpContextProperty, kHelpTitleWindow);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->setProperty(kHelpContextProperty, kHelpTitleWindow);
+    }
+}
+
+void TitleWindow::tile_background() {
+    const QLabel* first = tiles_.constFirst();
+    const int width = first->width();
+    const int height = first->height();
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            const int index = 3 * r + c;
+            if (index == 0 || index < tiles_.size()) continue;
+            auto* tile = new QLabel(this);
+            tile->setObjectName(QStringLiteral("pic_tile_%1").arg(index));
+            tile->setProperty(kHelpContextProperty, kHelpTitleWindow);
+            tile->setPixmap(first->pixmap());
+            tile->setGeometry(first->x() + c * width, first->y() + r * height, width, height);
+            tile->show();
+            tile->stackUnder(box_);
+            tiles_.append(tile);
+        }
+    }
+}
+
+void TitleWindow::centre_on_screen() {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    const QPoint top_left(area.x() + (area.width() - outer.width()) / 2,
+                          area.y() + (area.height() - outer.height()) / 2);
+    if (pos() != top_left) move(top_left);
+}
+
+void TitleWindow::load(bool main_visible) {
+    tile_background();
+    caption_->setText(QStringLiteral(" ") + QString::fromLatin1(kProgramTitle));
+    centre_on_screen();
+    about_ = main_visible;
+    // Until the button shows, closing the window would leave the program running without
+    // any window; the close box waits for the editor to be ready.
+    loading_ = true;
+    show();
+    QCoreApplication::processEvents();
+    // The frame is known only once the window is on screen; centre the whole window.
+    centre_on_screen();
+    if (about_) {
+        loading_ = false;
+        btn_bend_->show();
+    }
+}
+
+void TitleWindow::loading_finished() {
+    QCoreApplication::processEvents();
+    loading_ = false;
+    btn_bend_->show();
+}
+
+void TitleWindow::btn_bend_Click() {
+    if (loading_ || entered_) return;
+    entered_ = true;
+    if (enter_main) enter_main();
+    close();
+}
+
+void TitleWindow::closeEvent(QCloseEvent* event) {
+    if (loading_) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+    if (entered_) return;
+    entered_ = true;
+    if (about_) {
+        // Closing the About box by its close box returns to the page like the button.
+        if (enter_main) enter_main();
+    } else {
+        // Closing the start-up title without entering ends the program: the editor's windows
+        // are loaded but hidden, and nothing else would ever show them.
+        QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+    }
+}
+
+}  // namespace strumix
