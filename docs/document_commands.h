@@ -40,10 +40,17 @@ public:
     void mnu_copy_Click();
     // "&Adjust Layout to Image".
     void menu_page_Click();
+    // Opens the page at `path` as "&Open" opens a file chosen in the file window, the layout
+    // question included; used for the file the program is started with.
+    void open_path(const QString& path);
     // Whether the program may end now (asks about unsaved changes).
     bool query_unload();
 
 private:
+    // What "&Open" does once the page is loaded, or the file window was cancelled: the layout
+    // question, the view and the cursor box at the top, the page committed as unchanged.
+    void finish_open(bool opened);
+
     Editor& editor_;
     DocumentHost& host_;
 };

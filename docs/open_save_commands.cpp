@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include "docs/document_commands.h"
 #include "docs/page_io.h"
@@ -12,7 +13,32 @@ void DocumentCommands::menu_open_Click() {
     check_save_changes();
     const int read_before = e.files_read;
     host_.show_file_window(QStringLiteral("open"));
-    const bool opened = e.files_read != read_before;
+    finish_open(e.files_read != read_before);
+}
+
+void DocumentCommands::open_path(const QString& path) {
+    Editor& e = editor_;
+    check_save_changes();
+    QString error;
+    bool loaded = false;
+    {
+        BusyPointer busy;
+        loaded = load_page(e, path, &error);
+    }
+    if (!loaded) {
+        // Nothing was opened, so there is no image to fit the layout to.
+        report_file_error(e, error);
+        return;
+    }
+    e.model.file_path = QFileInfo(path).absoluteFilePath();
+    e.model.file_name = QFileInfo(path).fileName();
+    e.backup[1] = e.Picture1.picture();
+    e.caption = document_caption(e.model.file_name);
+    finish_open(true);
+}
+
+void DocumentCommands::finish_open(bool opened) {
+    Editor& e = editor_;
     // The new picture is shown from its top-left corner.
     if (e.host().vscroll_visible()) e.host().set_vscroll_value(e.host().vscroll_minimum());
     e.host().message(QStringLiteral("Please adjust strumix's layout to fit the image."), QString(),
