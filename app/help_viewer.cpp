@@ -83,6 +83,10 @@ bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     last_ = *context;
     swallow_press_ = type == QEvent::ShortcutOverride;
     key->accept();
+    // The help window takes over from a highlighted menu, as it would after a click.
+    for (int open = 0; open < 8 && QApplication::activePopupWidget(); ++open) {
+        QApplication::activePopupWidget()->close();
+    }
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent) parent = QApplication::activeWindow();
     HelpViewer::request(*context, parent);

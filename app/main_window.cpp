@@ -303,6 +303,7 @@ void MainWindow::mnu_about_Click() {
     auto* title = new TitleWindow(this);
     about_ = title;
     title->enter_main = [this] {
+        raise();
         activateWindow();
         page_->setFocus();
     };

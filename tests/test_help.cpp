@@ -388,6 +388,17 @@ void HelpTest::f1_in_a_dialog_opens_its_topic() {
     QCOMPARE(HelpViewer::instance()->current_topic(), kHelpFileWindow);
     // The key opened help once and typed nothing.
     QVERIFY(edit->text().isEmpty());
+    dialog.hide();
+
+    // On a highlighted menu item: the menu's topic, and the menu gives way to the help.
+    QApplication::setActiveWindow(&form1);
+    QMenu* edit_menu = form1.menu(QStringLiteral("menu_edit"));
+    edit_menu->popup(QPoint(20, 20));
+    edit_menu->setActiveAction(form1.action(QStringLiteral("menu_undo")));
+    QTest::keyClick(edit_menu, Qt::Key_F1);
+    QCOMPARE(filter.last_request(), kHelpEditMenu);
+    QCOMPARE(HelpViewer::instance()->current_topic(), kHelpEditMenu);
+    QVERIFY(!edit_menu->isVisible());
     qApp->removeEventFilter(&filter);
 }
 

@@ -41,7 +41,9 @@ TitleWindow::TitleWindow(QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("title"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString());
+    // No caption text. An empty title would make the platform show the program's name, so the
+    // title bar gets a single blank.
+    setWindowTitle(QStringLiteral(" "));
     setWindowIcon(QIcon(QStringLiteral(":/icons/title.png")));
     grey_background(this);
     setFixedSize(px(4635), px(4605));
