@@ -47,5 +47,7 @@ int main(int argc, char* argv[]) {
         host.focus_page();
     };
     title->loading_finished();
-    return app.exec();
+    const int result = app.exec();
+    delete strumix::HelpViewer::instance();
+    return result;
 }
