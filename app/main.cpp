@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "app/help_viewer.h"
 #include "app/main_window.h"
@@ -45,6 +46,10 @@ int main(int argc, char* argv[]) {
         form1.showMaximized();
         form1.form_resize();
         host.focus_page();
+        // Once the title window has gone: opening asks its questions in dialogs of its own.
+        if (!start_file.isEmpty()) {
+            QTimer::singleShot(0, &form1, [&] { commands.open_path(start_file); });
+        }
     };
     title->loading_finished();
     const int result = app.exec();
