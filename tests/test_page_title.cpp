@@ -40,7 +40,6 @@ private slots:
     void title_is_printed_bold_underlined_at_one_zero();
     void cancel_or_empty_draws_nothing_data();
     void cancel_or_empty_draws_nothing();
-    void each_title_prints_over_the_last();
 };
 
 void PageTitleTest::title_is_printed_bold_underlined_at_one_zero_data() {
@@ -138,21 +137,6 @@ void PageTitleTest::cancel_or_empty_draws_nothing() {
     QVERIFY(!editor.Picture1.bold());
     QVERIFY(!editor.Picture1.underline());
     QVERIFY(editor.backup[0] == undo_copy);
-}
-
-void PageTitleTest::each_title_prints_over_the_last() {
-    FakeHost host;
-    Editor editor(host);
-    editor.startup();
-    const QImage blank = editor.Picture1.image();
-    host.inputs.push_back(QStringLiteral("Riff"));
-    host.inputs.push_back(QStringLiteral("Riff"));
-    editor.mnu_title_Click();
-    const QImage once = editor.Picture1.image();
-    editor.mnu_title_Click();
-    // The same words at the same place: the position is set afresh, not left on the next line.
-    QVERIFY(editor.Picture1.image() == once);
-    QVERIFY(new_ink(blank, once).bottom() < 16);
 }
 
 QTEST_MAIN(PageTitleTest)

@@ -5,8 +5,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "app/help_file.h"
-#include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "app/page_widget.h"
 #include "edit/editor.h"
@@ -50,12 +48,9 @@ private slots:
     void initTestCase() { load_resources(); }
     void cleanup();
 
-    void window_and_panel();
     void tiles_cover_three_by_three();
     void startup_button_waits_for_the_editor();
-    void click_enters_the_main_window_and_unloads();
     void about_twice_starts_fresh_each_time();
-    void about_while_open_brings_it_forward();
     void about_close_box_returns_to_the_page();
 };
 
@@ -67,38 +62,14 @@ void TitleWindowTest::cleanup() {
     }
 }
 
-void TitleWindowTest::window_and_panel() {
-    auto* title = new TitleWindow;
-    QCOMPARE(title->objectName(), QStringLiteral("title"));
-    // 4635 × 4605 twips.
-    QCOMPARE(title->size(), QSize(309, 307));
-    QCOMPARE(title->minimumSize(), title->maximumSize());
-    QVERIFY(title->windowTitle().trimmed().isEmpty());
-    QCOMPARE(title->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
-    QCOMPARE(title->property(kHelpContextProperty).toInt(), kHelpTitleWindow);
-    QCOMPARE(help_context_of(title->btn_bend()).value_or(0), kHelpTitleWindow);
-    QVERIFY(
-        !(title->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(title->box()->geometry(), QRect(54, 56, 201, 193));
-    QCOMPARE(title->btn_bend()->parentWidget(), title->box());
-    QCOMPARE(title->btn_bend()->geometry(), QRect(86, 154, 32, 32));
-    QVERIFY(!title->btn_bend()->icon().isNull());
-
-    title->load(true);
-    QCOMPARE(title->box_caption()->text(), QStringLiteral(" Strumix 95 v1.0a"));
-    const QFont font = title->box_caption()->font();
-    QCOMPARE(font.pointSize(), 12);
-    QVERIFY(font.bold());
-    QVERIFY(font.underline());
-    QCOMPARE(font.family(), shipped_font_family());
-    title->btn_bend()->click();
-}
-
 void TitleWindowTest::tiles_cover_three_by_three() {
     auto* title = new TitleWindow;
     QCOMPARE(title->tile_count(), 1);
     title->load(true);
     QCOMPARE(title->tile_count(), 9);
+    QCOMPARE(title->box_caption()->text(), QStringLiteral(" Strumix 95 v1.0a"));
+    const QFont font = title->box_caption()->font();
+    QVERIFY(font.pointSize() == 12 && font.bold() && font.underline());
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < 3; ++c) {
             QLabel* tile = title->pic_tile(3 * r + c);
@@ -148,33 +119,8 @@ void TitleWindowTest::startup_button_waits_for_the_editor() {
     QVERIFY(title->btn_bend()->isVisible());
     QVERIFY(!form1.isVisible());
     title->enter_main = [&] { form1.show(); };
-    title->btn_bend()->click();
-    QVERIFY(form1.isVisible());
-    unload_closed_windows();
-    QVERIFY(!alive);
-}
-
-void TitleWindowTest::click_enters_the_main_window_and_unloads() {
-    FakeHost host;
-    Editor editor(host);
-    MainWindow form1(editor);
-    editor.startup();
-    auto* title = new TitleWindow;
-    QPointer<TitleWindow> alive(title);
-    int entered = 0;
-    title->enter_main = [&] {
-        ++entered;
-        form1.show();
-        QApplication::setActiveWindow(&form1);
-        form1.page()->setFocus();
-    };
-    title->load(false);
-    title->loading_finished();
     QTest::mouseClick(title->btn_bend(), Qt::LeftButton);
-    QCOMPARE(entered, 1);
     QVERIFY(form1.isVisible());
-    QVERIFY(form1.page()->hasFocus());
-    QVERIFY(!title->isVisible());
     unload_closed_windows();
     QVERIFY(!alive);
     QCOMPARE(tiles_in_program(), 0);
@@ -212,20 +158,6 @@ void TitleWindowTest::about_twice_starts_fresh_each_time() {
         QCOMPARE(tiles_in_program(), 0);
     }
     QVERIFY(!first);
-}
-
-void TitleWindowTest::about_while_open_brings_it_forward() {
-    FakeHost host;
-    Editor editor(host);
-    MainWindow form1(editor);
-    form1.show();
-    form1.mnu_about_Click();
-    TitleWindow* about = form1.about_box();
-    form1.mnu_about_Click();
-    QCOMPARE(form1.about_box(), about);
-    QCOMPARE(title_windows(), 1);
-    QCOMPARE(tiles_in_program(), 9);
-    about->btn_bend()->click();
 }
 
 void TitleWindowTest::about_close_box_returns_to_the_page() {
