@@ -105,6 +105,11 @@ HelpViewer* HelpViewer::open(int context, QString* error) {
         instance_ = new HelpViewer(std::move(*file), path);
     }
     HelpViewer* viewer = instance_.data();
+    // A modal dialog blocks every other window; help asked for from it belongs to it, so the
+    // user can read and scroll it while the dialog waits.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == viewer) owner = nullptr;
+    if (viewer->parentWidget() != owner) viewer->setParent(owner, viewer->windowFlags());
     viewer->history_.clear();
     viewer->show_topic(context);
     viewer->show();
