@@ -65,6 +65,16 @@ if(UPDATE_MIME AND EXISTS ${PREFIX}/share/mime/packages/strumix.xml)
     endif()
 endif()
 
+# And the desktop entry as desktops read it, where the validator is installed.
+find_program(VALIDATE_DESKTOP desktop-file-validate)
+if(VALIDATE_DESKTOP AND EXISTS ${PREFIX}/share/applications/strumix.desktop)
+    execute_process(COMMAND ${VALIDATE_DESKTOP} ${PREFIX}/share/applications/strumix.desktop
+                    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0 OR NOT output STREQUAL "")
+        list(APPEND failures "desktop-file-validate: ${output}")
+    endif()
+endif()
+
 if(failures)
     list(JOIN failures "\n  " text)
     message(FATAL_ERROR "install tree at ${PREFIX}:\n  ${text}")
