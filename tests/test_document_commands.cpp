@@ -70,6 +70,7 @@ private slots:
     void open_runs_every_step();
     void failed_open_changes_nothing_data();
     void failed_open_changes_nothing();
+    void open_by_path();
     void save_without_a_chosen_name_uses_the_file_window_data();
     void save_without_a_chosen_name_uses_the_file_window();
     void save_shows_the_path_then_writes();
@@ -170,6 +171,35 @@ void TestDocumentCommands::failed_open_changes_nothing() {
     QCOMPARE(s.editor.caption, QStringLiteral("Strumix 95 v1.0a [Untitled]"));
     // The number typed before is still unsaved, so leaving still asks.
     QVERIFY(s.editor.page_counts_as_changed());
+}
+
+// The file the program is started with opens as a chosen one would, without the file window;
+// one that cannot be read is reported and leaves the page alone.
+void TestDocumentCommands::open_by_path() {
+    const QString folder = fresh_folder();
+    const QImage picture = samples::small_picture(300, 120);
+    QString error;
+    const QString path = QDir(folder).filePath(QStringLiteral("riff.tab"));
+    QVERIFY(write_page_file(path, picture, &error));
+    Session s(folder);
+    s.commands.open_path(path);
+    QVERIFY(s.documents.file_windows.isEmpty());
+    QVERIFY(s.message_texts().contains(QLatin1String(kAdjust)));
+    QCOMPARE(s.editor.Picture1.size(), picture.size());
+    QCOMPARE(s.editor.model.file_name, QStringLiteral("riff.tab"));
+    QCOMPARE(s.editor.model.file_path, path);
+    QCOMPARE(s.editor.caption, QStringLiteral("Strumix 95 v1.0a [riff.tab]"));
+    QCOMPARE(*s.editor.backup[1], s.editor.Picture1.image());
+    QVERIFY(!s.editor.page_counts_as_changed());
+
+    Session missing(folder);
+    const QImage before = missing.editor.Picture1.image();
+    missing.commands.open_path(QDir(folder).filePath(QStringLiteral("gone.tab")));
+    QCOMPARE(missing.host.messages.size(), size_t(1));
+    QCOMPARE(missing.host.messages.front().title, QString::fromLatin1(kTitle));
+    QVERIFY(!missing.message_texts().contains(QLatin1String(kAdjust)));
+    QCOMPARE(missing.editor.Picture1.image(), before);
+    QCOMPARE(missing.editor.model.file_name, QStringLiteral("Untitled"));
 }
 
 void TestDocumentCommands::save_without_a_chosen_name_uses_the_file_window_data() {
