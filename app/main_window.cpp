@@ -92,7 +92,7 @@ void MainWindow::create_tool_strip(QWidget* client) {
     toolbar_->setObjectName(QStringLiteral("toolbar"));
     grey_panel(toolbar_, QFrame::Raised);
     toolbar_->setGeometry(twips_rect(0, 0, 8775, 585));
-    for (const ToolButtonSpec& tool : tool_strip()) {
+    for (const ToolButtonEntry& tool : tool_strip()) {
         auto* button = new QToolButton(toolbar_);
         button->setObjectName(tool.name);
         button->setProperty("tag", tool.tag);

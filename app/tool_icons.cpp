@@ -2,8 +2,8 @@
 
 namespace strumix {
 
-const std::vector<ToolButtonSpec>& tool_strip() {
-    static const std::vector<ToolButtonSpec> tools = {
+const std::vector<ToolButtonEntry>& tool_strip() {
+    static const std::vector<ToolButtonEntry> tools = {
         {ToolGroup::Erase, 0, "btn_edit", 90, "Erase Tool", "Cut section of image",
          ":/tools/btn_edit.png"},
         {ToolGroup::Numbers, 0, "btn_mode_0", 540, "Basic Commands", "Insert Fret Numbers",

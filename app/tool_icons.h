@@ -8,7 +8,7 @@ namespace strumix {
 enum class ToolGroup { Erase, Numbers, Slur, Symbol };
 
 // One button of the tool strip, left to right.
-struct ToolButtonSpec {
+struct ToolButtonEntry {
     ToolGroup group;
     int index;     // index within its control array
     QString name;  // object name: "btn_edit", "btn_mode_0", "pic_tool_3", "btn_bend_4"
@@ -18,6 +18,6 @@ struct ToolButtonSpec {
     QString icon;    // resource path
 };
 
-const std::vector<ToolButtonSpec>& tool_strip();
+const std::vector<ToolButtonEntry>& tool_strip();
 
 }  // namespace strumix

@@ -3,12 +3,22 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <chrono>
 #include <functional>
 #include <map>
 #include <set>
 
+#include "app/main_window.h"
+#include "app/qt_document_host.h"
+#include "app/qt_host.h"
+#include "docs/document_commands.h"
+#include "docs/page_file.h"
+#include "docs/page_io.h"
 #include "edit/editor.h"
 #include "edit/key_codes.h"
 #include "page/page_font.h"
@@ -234,9 +244,161 @@ static void BM_session_memory(benchmark::State& state) {
 }
 BENCHMARK(BM_session_memory)->Iterations(1);
 
+namespace {
+
+QTemporaryDir& scratch() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// Seconds per call of `op`, the best of a few rounds.
+double seconds_per_call(const std::function<void()>& op, int calls) {
+    double best = 1e9;
+    for (int round = 0; round < 3; ++round) {
+        const auto start = Clock::now();
+        for (int i = 0; i < calls; ++i) op();
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count() / calls);
+    }
+    return best;
+}
+
+// The yardsticks for saving and opening: writing and reading the same number of bytes as a
+// plain file.
+struct RawFile {
+    double write_seconds = 0;
+    double read_seconds = 0;
+    double safe_write_seconds = 0;  // the same bytes through QSaveFile, as a page is saved
+    qint64 bytes = 0;
+};
+
+RawFile raw_file_floor(int page) {
+    static std::map<int, RawFile> cache;
+    auto found = cache.find(page);
+    if (found != cache.end()) return found->second;
+    NullHost host;
+    Editor editor(host);
+    make_page(editor, page);
+    const QString bmp = scratch().filePath(QStringLiteral("size%1.bmp").arg(page));
+    QString error;
+    write_page_file(bmp, editor.Picture1.image(), &error);
+    RawFile raw;
+    raw.bytes = QFileInfo(bmp).size();
+    const QByteArray bytes(raw.bytes, '\x5a');
+    const QString path = scratch().filePath(QStringLiteral("raw%1.bin").arg(page));
+    raw.write_seconds = seconds_per_call(
+        [&] {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            file.write(bytes);
+        },
+        20);
+    raw.safe_write_seconds = seconds_per_call(
+        [&] {
+            QSaveFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write(bytes);
+            file.commit();
+        },
+        20);
+    raw.read_seconds = seconds_per_call(
+        [&] {
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            QByteArray read = file.readAll();
+            benchmark::DoNotOptimize(read.constData());
+        },
+        20);
+    cache[page] = raw;
+    return raw;
+}
+
+class ClipboardHost : public DocumentHost {
+public:
+    void run_layout_dialog(const QString&) override {}
+    void show_file_window(const QString&) override {}
+    bool set_clipboard_image(const QImage& image, QString* error) override {
+        return real.set_clipboard_image(image, error);
+    }
+    explicit ClipboardHost(Editor& editor) : real(editor, nullptr) {}
+    QtDocumentHost real;
+};
+
+}  // namespace
+
+static void BM_save_bmp(benchmark::State& state) {
+    const int page = static_cast<int>(state.range(0));
+    const QString path = scratch().filePath(QStringLiteral("save%1.tab").arg(page));
+    run(state, nullptr, [&path](Editor& e) {
+        QString error;
+        if (!save_page(e, path, &error)) qFatal("save failed: %s", qPrintable(error));
+    });
+    const RawFile raw = raw_file_floor(page);
+    state.counters["x_raw_write"] =
+        state.counters["x_floor"].value * floor_seconds(page) / raw.write_seconds;
+    state.counters["x_raw_safe_write"] =
+        state.counters["x_floor"].value * floor_seconds(page) / raw.safe_write_seconds;
+    state.counters["bytes"] = static_cast<double>(raw.bytes);
+}
+BENCHMARK(BM_save_bmp)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_open_bmp(benchmark::State& state) {
+    const int page = static_cast<int>(state.range(0));
+    const QString path = scratch().filePath(QStringLiteral("open%1.tab").arg(page));
+    run(
+        state,
+        [&path](Editor& e) {
+            QString error;
+            save_page(e, path, &error);
+        },
+        [&path](Editor& e) {
+            QString error;
+            if (!load_page(e, path, &error)) qFatal("open failed: %s", qPrintable(error));
+        });
+    const RawFile raw = raw_file_floor(page);
+    state.counters["x_raw_read"] =
+        state.counters["x_floor"].value * floor_seconds(page) / raw.read_seconds;
+}
+BENCHMARK(BM_open_bmp)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_clipboard_copy(benchmark::State& state) {
+    std::unique_ptr<ClipboardHost> clipboard;
+    std::unique_ptr<DocumentCommands> commands;
+    run(
+        state,
+        [&](Editor& e) {
+            clipboard = std::make_unique<ClipboardHost>(e);
+            commands = std::make_unique<DocumentCommands>(e, *clipboard);
+        },
+        [&](Editor&) { commands->mnu_copy_Click(); });
+    commands.reset();
+    clipboard.reset();
+}
+BENCHMARK(BM_clipboard_copy)->Arg(kStartupPage)->Arg(kLargestPage);
+
+// From the program's first line to the main window ready, offscreen: the editor, the main
+// window, the dialogs' host and the file window loaded, the start-up page drawn and shown.
+static void BM_startup_to_main_window(benchmark::State& state) {
+    for (auto _ : state) {
+        QtHost host;
+        Editor editor(host);
+        MainWindow form1(editor);
+        host.set_window(&form1);
+        QtDocumentHost documents(editor, &form1);
+        documents.attach(host);
+        DocumentCommands commands(editor, documents);
+        documents.file_window();
+        editor.startup();
+        form1.showMaximized();
+        form1.form_resize();
+        QCoreApplication::processEvents();
+        host.set_window(nullptr);
+    }
+}
+BENCHMARK(BM_startup_to_main_window)->Unit(benchmark::kMillisecond);
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     load_resources();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,15 +1,15 @@
 #include "docs/page_file.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
 #include <QtEndian>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 
 #include "page/page_picture.h"
 
@@ -31,6 +31,40 @@ quint32 le32(const QByteArray& bytes, int at) {
 }
 qint32 le32s(const QByteArray& bytes, int at) {
     return qFromLittleEndian<qint32>(bytes.constData() + at);
+}
+
+// The page as a 24-bit Windows bitmap, bottom row first. Written here rather than through Qt's
+// bitmap writer, which converts pixel by pixel and makes saving the largest page many times
+// slower than writing its bytes.
+QByteArray encode_bmp(const QImage& page) {
+    const QImage rgb = page.convertToFormat(QImage::Format_BGR888);
+    const int width = rgb.width();
+    const int height = rgb.height();
+    const qsizetype row_bytes = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
+    constexpr int kHeader = 14 + 40;
+    const qsizetype pixel_bytes = row_bytes * height;
+    QByteArray bytes(kHeader + pixel_bytes, '\0');
+    char* out = bytes.data();
+    auto put16 = [&](int at, quint16 value) { qToLittleEndian<quint16>(value, out + at); };
+    auto put32 = [&](int at, quint32 value) { qToLittleEndian<quint32>(value, out + at); };
+    out[0] = 'B';
+    out[1] = 'M';
+    put32(2, quint32(bytes.size()));
+    put32(10, kHeader);
+    put32(14, 40);
+    put32(18, quint32(width));
+    put32(22, quint32(height));
+    put16(26, 1);
+    put16(28, 24);
+    put32(34, quint32(pixel_bytes));
+    // 96 dots per inch, in dots per metre.
+    put32(38, 3780);
+    put32(42, 3780);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(out + kHeader + qsizetype(height - 1 - y) * row_bytes, rgb.constScanLine(y),
+                    size_t(width) * 3);
+    }
+    return bytes;
 }
 
 QString truncated_bmp() {
@@ -99,6 +133,52 @@ bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
     return true;
 }
 
+// The plain 24-bit bitmap that Strumix itself writes, decoded directly: nothing to guess and
+// no plugin to ask, so opening a saved page costs little more than reading its bytes. Returns
+// nothing when the file is any other kind of picture, for Qt's readers to decode.
+std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits, QImage* image,
+                                   QString* error) {
+    constexpr int kHeader = 14 + 40;
+    const QByteArray head = device.peek(kHeader);
+    if (head.size() < kHeader || head[0] != 'B' || head[1] != 'M' || le32(head, 14) != 40 ||
+        le16(head, 26) != 1 || le16(head, 28) != 24 || le32(head, 30) != 0) {
+        return std::nullopt;
+    }
+    const qint32 width = le32s(head, 18);
+    const qint32 height = le32s(head, 22);
+    const quint32 offset = le32(head, 10);
+    if (width <= 0 || height <= 0 || offset < quint32(kHeader)) return std::nullopt;
+    const qint64 row_bytes = (qint64(width) * 3 + 3) & ~qint64(3);
+    if (qint64(offset) + row_bytes * height > device.size()) {
+        *error = truncated_bmp();
+        return false;
+    }
+    if (!limits.size_allowed(QSize(width, height), error)) return false;
+    if (!device.seek(offset)) {
+        *error = device.errorString();
+        return false;
+    }
+    QImage rgb(width, height, QImage::Format_BGR888);
+    if (rgb.isNull()) {
+        *error = tr("Out of memory.");
+        return false;
+    }
+    QByteArray row(row_bytes, Qt::Uninitialized);
+    for (int y = height - 1; y >= 0; --y) {
+        if (device.read(row.data(), row_bytes) != row_bytes) {
+            *error = truncated_bmp();
+            return false;
+        }
+        std::memcpy(rgb.scanLine(y), row.constData(), size_t(width) * 3);
+    }
+    *image = rgb.convertToFormat(QImage::Format_RGB32);
+    if (image->isNull()) {
+        *error = tr("Out of memory.");
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 const QByteArrayList& page_formats() {
@@ -108,6 +188,9 @@ const QByteArrayList& page_formats() {
 }
 
 bool read_page_image(QIODevice& device, const PagePicture& limits, QImage* image, QString* error) {
+    if (const std::optional<bool> plain = read_plain_bmp(device, limits, image, error)) {
+        return *plain;
+    }
     const QByteArray format = QImageReader::imageFormat(&device);
     if (format.isEmpty() || !page_formats().contains(format)) {
         *error = tr("The file is not a picture Strumix can read.");
@@ -161,16 +244,7 @@ bool write_page_file(const QString& path, const QImage& image, QString* error) {
         *error = tr("There is no page to save.");
         return false;
     }
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "bmp");
-        if (!writer.write(image)) {
-            *error = tr("Cannot save \"%1\": %2").arg(path, writer.errorString());
-            return false;
-        }
-    }
+    const QByteArray bytes = encode_bmp(image);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = tr("Cannot save \"%1\": %2").arg(path, file.errorString());

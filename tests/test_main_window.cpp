@@ -115,7 +115,7 @@ private slots:
         const auto& tools = tool_strip();
         QCOMPARE(int(tools.size()), 14);
         int previous_left = -1;
-        for (const ToolButtonSpec& tool : tools) {
+        for (const ToolButtonEntry& tool : tools) {
             QToolButton* button = form1->tool_button(tool.name);
             QVERIFY2(button, qPrintable(tool.name));
             QCOMPARE(button->geometry(), QRect(tool.left_twips / 15, 4, 32, 32));

@@ -26,6 +26,8 @@ private slots:
     void reads_every_allowed_kind();
     void transparent_pixels_are_white_paper();
     void failed_save_keeps_the_old_file();
+    void bitmaps_agree_with_qts_own_data();
+    void bitmaps_agree_with_qts_own();
 
 private:
     QTemporaryDir dir_;
@@ -147,6 +149,32 @@ void TestPageFile::failed_save_keeps_the_old_file() {
     QCOMPARE(
         QDir(dir_.path()).entryList(QStringList() << QStringLiteral("taken.tab*"), QDir::Files),
         QStringList());
+}
+
+// Strumix writes and reads its own plain bitmaps; other programs (here Qt's own bitmap writer
+// and reader) must read ours and write ones Strumix reads, whatever the row padding.
+void TestPageFile::bitmaps_agree_with_qts_own_data() {
+    QTest::addColumn<int>("width");
+    QTest::newRow("rows need no padding") << 40;
+    QTest::newRow("one byte of padding") << 41;
+    QTest::newRow("three bytes of padding") << 43;
+}
+
+void TestPageFile::bitmaps_agree_with_qts_own() {
+    QFETCH(int, width);
+    const QImage picture = samples::small_picture(width, 17).convertToFormat(QImage::Format_RGB32);
+    const QString ours = dir_.filePath(QStringLiteral("ours%1.bmp").arg(width));
+    QString error;
+    QVERIFY(write_page_file(ours, picture, &error));
+    QImage by_qt(ours, "BMP");
+    QCOMPARE(by_qt.convertToFormat(QImage::Format_RGB32), picture);
+
+    const QString theirs = dir_.filePath(QStringLiteral("theirs%1.bmp").arg(width));
+    QVERIFY(picture.save(theirs, "BMP"));
+    PagePicture limits;
+    QImage read;
+    QVERIFY2(read_page_file(theirs, limits, &read, &error), qPrintable(error));
+    QCOMPARE(read, picture);
 }
 
 QTEST_MAIN(TestPageFile)
