@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "page/page_font.h"
@@ -22,6 +23,11 @@ public:
         setPen(pen);
     }
 };
+
+// The page's text stands on a baseline 11 pixels below its top, as the classic 8.25-point
+// sans serif's does, so a figure printed at a string's row is crossed by the string's line
+// low in its body instead of sitting on top of it.
+int text_baseline(const QFontMetrics& metrics) { return std::max(metrics.ascent(), 11); }
 
 QImage white_image(QSize size) {
     QImage image(size, QImage::Format_RGB32);
@@ -157,9 +163,10 @@ void PagePicture::print(const QString& text, bool line_end) {
     if (!text.isEmpty()) {
         PagePainter painter(&drawn_, fore_);
         painter.setFont(font);
-        painter.drawText(QPoint(top_left.x(), top_left.y() + metrics.ascent()), text);
+        painter.drawText(QPoint(top_left.x(), top_left.y() + text_baseline(metrics)), text);
     }
-    touched(QRect(top_left.x() - 2, top_left.y(), width + 4, metrics.height() + 1));
+    touched(QRect(top_left.x() - 2, top_left.y(), width + 4,
+                  std::max(metrics.height(), text_baseline(metrics) + metrics.descent()) + 1));
     if (line_end) {
         current_px_ = QPointF(0, current_px_.y() + metrics.height());
     } else {
