@@ -9,9 +9,11 @@
 #include "docs/document_commands.h"
 #include "edit/editor.h"
 #include "page/page_font.h"
+#include "page/page_memory.h"
 #include "title/title_window.h"
 
 int main(int argc, char* argv[]) {
+    strumix::keep_page_buffers();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strumix"));
     strumix::load_resources();

@@ -17,6 +17,7 @@ QRect spanned_rect(int x1, int y1, int x2, int y2) {
 
 void cut_section(PagePicture& page, const LayoutModel& model, const QRect& section) {
     const ScaleMode unit = page.scale_mode();
+    const PagePicture::Batch batch(page);
     page.set_fill_style(FillStyle::Solid);
     page.set_fill_color(Qt::white);
     page.set_fore_color(Qt::white);

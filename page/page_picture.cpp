@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "page/page_copy.h"
 #include "page/page_font.h"
 
 namespace strumix {
@@ -29,6 +30,13 @@ public:
 // low in its body instead of sitting on top of it.
 int text_baseline(const QFontMetrics& metrics) { return std::max(metrics.ascent(), 11); }
 
+// The pixels from corner to corner, both included, whichever way round the corners are
+// given. (QRect::normalized() of a reversed rectangle drops the two outer edges.)
+QRect spanning(QPoint a, QPoint b) {
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 QImage white_image(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     if (!image.isNull()) image.fill(Qt::white);
@@ -39,9 +47,80 @@ QImage white_image(QSize size) {
 
 PagePicture::PagePicture(QObject* parent) : QObject(parent) {}
 
-Picture PagePicture::take_image() const { return std::make_shared<const QImage>(drawn_); }
+PagePicture::~PagePicture() = default;
+
+PagePicture::Batch::Batch(PagePicture& page) : page_(page) {
+    if (page_.batch_ || page_.drawn_.isNull()) return;
+    page_.own_pixels();
+    page_.batch_ = std::make_unique<PagePainter>(&page_.drawn_, page_.fore_);
+    opened_ = true;
+}
+
+PagePicture::Batch::~Batch() {
+    if (opened_) page_.batch_.reset();
+}
+
+template <class Draw>
+void PagePicture::paint(Draw&& draw) {
+    if (batch_) {
+        if (batch_->pen().color() != fore_) {
+            QPen pen = batch_->pen();
+            pen.setColor(fore_);
+            batch_->setPen(pen);
+        }
+        draw(*batch_);
+        return;
+    }
+    own_pixels();
+    PagePainter painter(&drawn_, fore_);
+    draw(painter);
+}
+
+void PagePicture::own_pixels() {
+    if (drawn_.isDetached() || drawn_.isNull()) return;
+    QImage own = copy_pixels(drawn_);
+    // Out of memory: the painter's own copy on write is the last resort.
+    if (!own.isNull()) drawn_ = std::move(own);
+}
+
+PagePicture::PageFont& PagePicture::page_font_now() {
+    std::optional<PageFont>& slot = fonts_[(bold_ ? 1 : 0) + (underline_ ? 2 : 0)];
+    if (!slot) {
+        const QFont font = page_font(bold_, underline_);
+        const QFontMetrics metrics(font);
+        const int baseline = text_baseline(metrics);
+        slot.emplace(PageFont{font,
+                              metrics,
+                              metrics.ascent(),
+                              baseline,
+                              std::max(metrics.height(), baseline + metrics.descent()) + 1,
+                              metrics.height(),
+                              {}});
+    }
+    return *slot;
+}
+
+const PagePicture::LaidOut& PagePicture::laid_out(const QString& text) {
+    PageFont& style = page_font_now();
+    auto found = style.layouts.constFind(text);
+    if (found != style.layouts.constEnd()) return *found;
+    // Typed numbers are few, but titles and captions can be anything: keep the cache small.
+    constexpr qsizetype kMostLayouts = 512;
+    if (style.layouts.size() >= kMostLayouts) style.layouts.clear();
+    LaidOut layout{QStaticText(text), style.metrics.horizontalAdvance(text)};
+    layout.glyphs.setTextFormat(Qt::PlainText);
+    layout.glyphs.prepare(QTransform(), style.font);
+    return *style.layouts.insert(text, layout);
+}
+
+Picture PagePicture::take_image() const {
+    // An open painter keeps writing to the pixels it began on, which a picture would share.
+    Q_ASSERT(!batch_);
+    return std::make_shared<const QImage>(drawn_);
+}
 
 void PagePicture::assign(const Picture& picture) {
+    Q_ASSERT(!batch_);
     const QSize old_size = drawn_.size();
     persistent_ = picture;
     drawn_ = picture ? *picture : white_image(drawn_.size());
@@ -55,8 +134,15 @@ void PagePicture::assign(const Picture& picture) {
 void PagePicture::commit() { persistent_ = take_image(); }
 
 void PagePicture::clear() {
+    Q_ASSERT(!batch_);
     persistent_.reset();
-    drawn_ = white_image(drawn_.size());
+    // Whiten the pixels in place when no picture shares them (no new page-sized buffer);
+    // otherwise the shared pixels stay with their picture and the page gets fresh ones.
+    if (drawn_.isDetached()) {
+        drawn_.fill(Qt::white);
+    } else {
+        drawn_ = white_image(drawn_.size());
+    }
     touched(drawn_.rect());
 }
 
@@ -88,6 +174,7 @@ bool PagePicture::size_allowed(QSize pixels, QString* error) const {
 }
 
 bool PagePicture::resize(QSize pixels, QString* error) {
+    Q_ASSERT(!batch_);
     if (pixels == drawn_.size()) return true;
     if (!size_allowed(pixels, error)) return false;
     QImage grown = white_image(pixels);
@@ -146,42 +233,57 @@ void PagePicture::touched(const QRect& rect) {
 void PagePicture::line(double x1, double y1, double x2, double y2) {
     const QPoint a = px(x1, y1);
     const QPoint b = px(x2, y2);
-    {
-        PagePainter painter(&drawn_, fore_);
-        painter.drawLine(a, b);
-    }
+    paint([&](QPainter& painter) {
+        // Staff lines and bars are level or upright: filling their one-pixel rectangle sets
+        // the same pixels as the stroked line at a small part of the cost on a wide page.
+        if (a.x() == b.x() || a.y() == b.y()) {
+            painter.fillRect(spanning(a, b), fore_);
+        } else {
+            painter.drawLine(a, b);
+        }
+    });
     current_px_ = QPointF(to_pixels_x(x2), to_pixels_y(y2));
-    touched(QRect(a, b).normalized().adjusted(-1, -1, 1, 1));
+    touched(spanning(a, b).adjusted(-1, -1, 1, 1));
 }
 
 void PagePicture::print(const QString& text, bool line_end) {
-    const QFont font = page_font(bold_, underline_);
-    const QFontMetrics metrics(font);
+    const PageFont& style = page_font_now();
     const QPoint top_left(static_cast<int>(std::lround(current_px_.x())),
                           static_cast<int>(std::lround(current_px_.y())));
-    const int width = metrics.horizontalAdvance(text);
+    int width = 0;
     if (!text.isEmpty()) {
-        PagePainter painter(&drawn_, fore_);
-        painter.setFont(font);
-        painter.drawText(QPoint(top_left.x(), top_left.y() + text_baseline(metrics)), text);
+        const LaidOut& layout = laid_out(text);
+        width = layout.advance;
+        paint([&](QPainter& painter) {
+            if (painter.font() != style.font) painter.setFont(style.font);
+            painter.drawStaticText(
+                QPoint(top_left.x(), top_left.y() + style.baseline - style.ascent), layout.glyphs);
+        });
     }
-    touched(QRect(top_left.x() - 2, top_left.y(), width + 4,
-                  std::max(metrics.height(), text_baseline(metrics) + metrics.descent()) + 1));
+    touched(QRect(top_left.x() - 2, top_left.y(), width + 4, style.box_height));
     if (line_end) {
-        current_px_ = QPointF(0, current_px_.y() + metrics.height());
+        current_px_ = QPointF(0, current_px_.y() + style.line_height);
     } else {
         current_px_.setX(current_px_.x() + width);
     }
 }
 
 void PagePicture::box(double x1, double y1, double x2, double y2) {
-    const QRect rect = QRect(px(x1, y1), px(x2, y2)).normalized();
-    {
-        PagePainter painter(&drawn_, fore_);
+    const QRect rect = spanning(px(x1, y1), px(x2, y2));
+    paint([&](QPainter& painter) {
         if (fill_style_ == FillStyle::Solid) painter.fillRect(rect, fill_);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    }
+        if (rect.width() == 1 && rect.height() == 1) {
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(rect.adjusted(0, 0, -1, -1));
+            return;
+        }
+        // The outline as four one-pixel edges: the same pixels as the stroked rectangle, and
+        // an erase box can be as large as the page.
+        painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), fore_);
+        painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), fore_);
+        painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), fore_);
+        painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), fore_);
+    });
     current_px_ = QPointF(to_pixels_x(x2), to_pixels_y(y2));
     touched(rect);
 }
@@ -195,10 +297,7 @@ void PagePicture::arc(double cx, double cy, double radius, double start, double 
     constexpr double kSixteenthsPerRadian = 16.0 * 180.0 / 3.14159265358979323846;
     const int start16 = static_cast<int>(std::lround(start * kSixteenthsPerRadian));
     const int span16 = static_cast<int>(std::lround((end - start) * kSixteenthsPerRadian));
-    {
-        PagePainter painter(&drawn_, fore_);
-        painter.drawArc(bounds, start16, span16);
-    }
+    paint([&](QPainter& painter) { painter.drawArc(bounds, start16, span16); });
     touched(bounds.toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
@@ -209,11 +308,12 @@ void PagePicture::and_copy(const QImage& source, QPoint top_left_pixels) {
         QPainter painter(&flat);
         painter.drawImage(0, 0, source);
     }
-    {
-        QPainter painter(&drawn_);
+    paint([&](QPainter& painter) {
+        painter.save();
         painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
         painter.drawImage(top_left_pixels, flat);
-    }
+        painter.restore();
+    });
     touched(QRect(top_left_pixels, source.size()));
 }
 

@@ -1,11 +1,19 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QPointF>
 #include <QRect>
+#include <QStaticText>
+#include <array>
 #include <memory>
+#include <optional>
+
+class QPainter;
 
 namespace strumix {
 
@@ -32,6 +40,22 @@ public:
     static constexpr int kDefaultMaxSide = 16384;
 
     explicit PagePicture(QObject* parent = nullptr);
+    ~PagePicture() override;
+
+    // Keeps one painter open on the drawn image for a run of drawing calls (a whole staff
+    // system, a cut and its redraw), instead of one per line or label. Nothing may resize,
+    // assign, clear or take the page while a batch is open.
+    class Batch {
+    public:
+        explicit Batch(PagePicture& page);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        PagePicture& page_;
+        bool opened_ = false;
+    };
 
     // --- layers -----------------------------------------------------------------------------
     const QImage& image() const { return drawn_; }
@@ -104,8 +128,40 @@ signals:
     void resized(const QSize& pixels);
 
 private:
+    struct LaidOut {
+        QStaticText glyphs;
+        int advance = 0;  // where the next text starts, in pixels
+    };
+    struct PageFont {
+        QFont font;
+        QFontMetrics metrics;
+        // In pixels, asked of the metrics once: where the glyphs' layout starts above the
+        // baseline, how far below the top the text's baseline stands, the height of the
+        // text's rectangle and of one text line.
+        int ascent = 0;
+        int baseline = 0;
+        int box_height = 0;
+        int line_height = 0;
+        // Laid-out texts: a page prints the same few labels and fret numbers over and over,
+        // and laying a text out costs far more than drawing its glyphs.
+        QHash<QString, LaidOut> layouts;
+    };
+
     QPoint px(double x, double y) const;
     void touched(const QRect& rect);
+    // Gives the drawn image pixels no picture shares, before anything draws on it.
+    void own_pixels();
+    // The page font with the current bold and underline, made once per style.
+    PageFont& page_font_now();
+    // `text` laid out in the current page font, from the cache when it was printed before.
+    const LaidOut& laid_out(const QString& text);
+    // Runs `draw` with the open batch painter, or with a painter of its own; either way set
+    // to the fore colour, no antialiasing, one-pixel pen.
+    template <class Draw>
+    void paint(Draw&& draw);
+
+    std::unique_ptr<QPainter> batch_;
+    std::array<std::optional<PageFont>, 4> fonts_;
 
     QImage drawn_;
     Picture persistent_;

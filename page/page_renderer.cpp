@@ -11,6 +11,7 @@ bool size_page(PagePicture& page, const LayoutModel& model, int measures_across,
 void draw_staffs(PagePicture& page, const LayoutModel& model, int measures_across) {
     const ScaleMode previous = page.scale_mode();
     page.set_scale_mode(ScaleMode::Characters);
+    const PagePicture::Batch batch(page);
     const int w = model.measure_width();
     for (int i = 0; i < model.num_lines; ++i) {
         const double top = model.first_row(i) + 0.5;
@@ -36,6 +37,7 @@ QString string_label(int string, const QString& tuning) {
 void draw_captions(PagePicture& page, const LayoutModel& model) {
     const ScaleMode previous = page.scale_mode();
     page.set_scale_mode(ScaleMode::Characters);
+    const PagePicture::Batch batch(page);
     for (int i = 0; i < model.num_lines; ++i) {
         const LineProps& staff = model.line_props[i];
         page.set_bold(true);

@@ -1,6 +1,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "page/page_copy.h"
 #include "page/page_font.h"
 #include "page/page_picture.h"
 
@@ -121,6 +122,92 @@ private slots:
         page.box(10, 12, 19, 31);
         // A transparent box draws only its outline.
         QCOMPARE(black_count(page.image(), page.image().rect()), 8 * 18);
+    }
+
+    // Page copies, block by block on small pages and in one go on large ones, are exact and
+    // own their pixels; odd sizes leave no block boundary uncopied.
+    void page_copies_are_exact() {
+        for (const QSize size : {QSize(1, 1), QSize(37, 23), QSize(484, 256), QSize(2053, 611)}) {
+            QImage source(size, QImage::Format_RGB32);
+            for (int y = 0; y < size.height(); ++y) {
+                auto* line = reinterpret_cast<QRgb*>(source.scanLine(y));
+                for (int x = 0; x < size.width(); ++x)
+                    line[x] = qRgb(x % 251, y % 241, (x ^ y) % 256);
+            }
+            const QImage copy = copy_pixels(source);
+            QCOMPARE(copy, source);
+            QVERIFY(copy.constBits() != source.constBits());
+        }
+        QVERIFY(copy_pixels(QImage()).isNull());
+    }
+
+    // Corners given right to left or bottom to top draw the same pixels.
+    void reversed_corners_draw_the_same() {
+        PagePicture forward;
+        PagePicture reversed;
+        for (PagePicture* page : {&forward, &reversed}) {
+            QVERIFY(page->resize(QSize(60, 60), nullptr));
+            page->set_scale_mode(ScaleMode::Pixels);
+            page->set_fill_style(FillStyle::Transparent);
+        }
+        forward.line(5, 3, 40, 3);
+        reversed.line(40, 3, 5, 3);
+        forward.line(50, 5, 50, 55);
+        reversed.line(50, 55, 50, 5);
+        forward.box(10, 12, 19, 31);
+        reversed.box(19, 31, 10, 12);
+        QCOMPARE(reversed.image(), forward.image());
+        QVERIFY(black(forward.image(), 5, 3) && black(forward.image(), 40, 3));
+        QVERIFY(black(forward.image(), 50, 55) && black(forward.image(), 10, 31));
+        QCOMPARE(black_count(forward.image(), QRect(0, 0, 60, 10)), 36 + 5);
+    }
+
+    // Pictures taken of the page (undo copies, the committed picture) never change when the
+    // page is drawn on or cleared afterwards, inside a batch or not.
+    void drawing_leaves_taken_pictures_alone() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(40, 40), nullptr));
+        page.set_scale_mode(ScaleMode::Pixels);
+        page.line(0, 0, 39, 0);
+        const Picture before_batch = page.take_image();
+        {
+            const PagePicture::Batch batch(page);
+            page.line(0, 5, 39, 5);
+            page.set_current(0, 10);
+            page.print(QStringLiteral("7"));
+        }
+        QVERIFY(black(page.image(), 20, 5));
+        QVERIFY(white(*before_batch, 20, 5));
+        QCOMPARE(black_count(*before_batch, before_batch->rect()), 40);
+        const Picture before_clear = page.take_image();
+        page.clear();
+        QCOMPARE(black_count(page.image(), page.image().rect()), 0);
+        QVERIFY(black(*before_clear, 20, 5));
+        // Cleared with nothing sharing its pixels, then drawn on again.
+        page.clear();
+        page.line(0, 39, 39, 39);
+        QCOMPARE(black_count(page.image(), page.image().rect()), 40);
+        QVERIFY(black(*before_clear, 20, 5));
+    }
+
+    // Bold and regular text of the same characters are different glyphs, each time printed.
+    void each_style_prints_its_own_glyphs() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(100, 40), nullptr));
+        page.set_scale_mode(ScaleMode::Pixels);
+        for (int round = 0; round < 2; ++round) {
+            page.clear();
+            page.set_current(0, 0);
+            page.set_bold(false);
+            page.print(QStringLiteral("Bass"));
+            page.set_current(50, 0);
+            page.set_bold(true);
+            page.print(QStringLiteral("Bass"));
+            const int regular = black_count(page.image(), QRect(0, 0, 50, 40));
+            const int bold = black_count(page.image(), QRect(50, 0, 50, 40));
+            QVERIFY(regular > 10);
+            QVERIFY2(bold > regular, qPrintable(QStringLiteral("%1 %2").arg(bold).arg(regular)));
+        }
     }
 
     void printed_text_keeps_the_background() {
