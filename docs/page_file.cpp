@@ -7,10 +7,12 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QtEndian>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 
+#include "docs/bmp_rows.h"
 #include "page/page_picture.h"
 
 namespace strumix {
@@ -36,10 +38,13 @@ qint32 le32s(const QByteArray& bytes, int at) {
 // The page as a 24-bit Windows bitmap, bottom row first. Written here rather than through Qt's
 // bitmap writer, which converts pixel by pixel and makes saving the largest page many times
 // slower than writing its bytes.
-QByteArray encode_bmp(const QImage& page) {
-    const QImage rgb = page.convertToFormat(QImage::Format_BGR888);
-    const int width = rgb.width();
-    const int height = rgb.height();
+QByteArray encode_bmp(const QImage& image) {
+    const QImage page =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+            ? image
+            : image.convertToFormat(QImage::Format_RGB32);
+    const int width = page.width();
+    const int height = page.height();
     const qsizetype row_bytes = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
     constexpr int kHeader = 14 + 40;
     const qsizetype pixel_bytes = row_bytes * height;
@@ -61,8 +66,9 @@ QByteArray encode_bmp(const QImage& page) {
     put32(38, 3780);
     put32(42, 3780);
     for (int y = 0; y < height; ++y) {
-        std::memcpy(out + kHeader + qsizetype(height - 1 - y) * row_bytes, rgb.constScanLine(y),
-                    size_t(width) * 3);
+        pack_bmp_row(
+            reinterpret_cast<const QRgb*>(page.constScanLine(y)),
+            reinterpret_cast<uchar*>(out) + kHeader + qsizetype(height - 1 - y) * row_bytes, width);
     }
     return bytes;
 }
@@ -158,24 +164,31 @@ std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits,
         *error = device.errorString();
         return false;
     }
-    QImage rgb(width, height, QImage::Format_BGR888);
-    if (rgb.isNull()) {
+    QImage page(width, height, QImage::Format_RGB32);
+    if (page.isNull()) {
         *error = tr("Out of memory.");
         return false;
     }
-    QByteArray row(row_bytes, Qt::Uninitialized);
-    for (int y = height - 1; y >= 0; --y) {
-        if (device.read(row.data(), row_bytes) != row_bytes) {
+    // Read a few hundred kilobytes of rows at a time: one call for many rows, and the rows
+    // are still in the cache when they are unpacked.
+    constexpr qint64 kChunkBytes = 256 * 1024;
+    const int chunk_rows = int(std::clamp<qint64>(kChunkBytes / row_bytes, 1, height));
+    QByteArray chunk(chunk_rows * row_bytes, Qt::Uninitialized);
+    for (int done = 0; done < height;) {
+        const int rows = std::min(chunk_rows, height - done);
+        const qint64 want = rows * row_bytes;
+        if (device.read(chunk.data(), want) != want) {
             *error = truncated_bmp();
             return false;
         }
-        std::memcpy(rgb.scanLine(y), row.constData(), size_t(width) * 3);
+        for (int r = 0; r < rows; ++r) {
+            const int y = height - 1 - (done + r);
+            unpack_bmp_row(reinterpret_cast<const uchar*>(chunk.constData()) + r * row_bytes,
+                           reinterpret_cast<QRgb*>(page.scanLine(y)), width);
+        }
+        done += rows;
     }
-    *image = rgb.convertToFormat(QImage::Format_RGB32);
-    if (image->isNull()) {
-        *error = tr("Out of memory.");
-        return false;
-    }
+    *image = std::move(page);
     return true;
 }
 

@@ -155,14 +155,29 @@ void TestPageFile::failed_save_keeps_the_old_file() {
 // and reader) must read ours and write ones Strumix reads, whatever the row padding.
 void TestPageFile::bitmaps_agree_with_qts_own_data() {
     QTest::addColumn<int>("width");
-    QTest::newRow("rows need no padding") << 40;
-    QTest::newRow("one byte of padding") << 41;
-    QTest::newRow("three bytes of padding") << 43;
+    QTest::addColumn<int>("height");
+    QTest::newRow("rows need no padding") << 40 << 17;
+    QTest::newRow("one byte of padding") << 41 << 17;
+    QTest::newRow("three bytes of padding") << 43 << 17;
+    // Rows narrower than one block of four pixels, and blocks with a pixel or two left over.
+    QTest::newRow("one pixel wide") << 1 << 3;
+    QTest::newRow("two pixels wide") << 2 << 3;
+    QTest::newRow("five pixels wide") << 5 << 3;
+    QTest::newRow("seven pixels wide") << 7 << 3;
+    // Read in many pieces of rows, the last one short.
+    QTest::newRow("many pieces") << 3001 << 97;
 }
 
 void TestPageFile::bitmaps_agree_with_qts_own() {
     QFETCH(int, width);
-    const QImage picture = samples::small_picture(width, 17).convertToFormat(QImage::Format_RGB32);
+    QFETCH(int, height);
+    // Every channel different, so a swapped or shifted byte shows.
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            picture.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x + 3 * y) * 29 % 256));
+        }
+    }
     const QString ours = dir_.filePath(QStringLiteral("ours%1.bmp").arg(width));
     QString error;
     QVERIFY(write_page_file(ours, picture, &error));
