@@ -31,16 +31,14 @@ void pack_words(const QRgb* in, uchar* out, int from, int width) {
     }
 }
 
-void unpack_words(const uchar* in, QRgb* out, int from, int width) {
-    in += 3 * from;
-    int x = from;
-    // Four bytes at a time (this pixel and the next one's blue), the fourth made opaque.
-    for (; x + 1 < width; ++x, in += 3) {
-        quint32 word;
-        std::memcpy(&word, in, sizeof word);
-        out[x] = qFromLittleEndian(word) | 0xff000000u;
+// From the right end leftwards: pixel x's word (bytes 4x to 4x + 3) only covers bytes of
+// pixels already turned, never the bytes (below 3x) of those still to come.
+void expand_words(uchar* row, int from, int width) {
+    for (int x = width - 1; x >= from; --x) {
+        const uchar* in = row + 3 * x;
+        const QRgb pixel = qRgb(in[2], in[1], in[0]);
+        std::memcpy(row + 4 * x, &pixel, sizeof pixel);
     }
-    for (; x < width; ++x, in += 3) out[x] = qRgb(in[2], in[1], in[0]);
 }
 
 #ifdef STRUMIX_SHUFFLE_ROWS
@@ -62,17 +60,19 @@ __attribute__((target("ssse3"))) int pack_shuffled(const QRgb* in, uchar* out, i
     return x;
 }
 
-__attribute__((target("ssse3"))) int unpack_shuffled(const uchar* in, QRgb* out, int width) {
+// The row's whole blocks of four pixels, leftwards from the last; the pixels after the last
+// whole block must already be turned.
+__attribute__((target("ssse3"))) void expand_shuffled(uchar* row, int blocks) {
     const __m128i order = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
     const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xff000000u));
-    int x = 0;
-    // Each load reads 16 bytes for 12: stop while the last 4 still belong to the row.
-    for (; x + 6 <= width; x += 4, in += 12) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+    for (int block = blocks - 1; block >= 0; --block) {
+        const int x = 4 * block;
+        // Sixteen bytes for the block's twelve: the last four lie in the row (x <= width - 4
+        // puts them below 3 * width + 4 <= 4 * width) and are dropped by the shuffle.
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 3 * x));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + 4 * x),
                          _mm_or_si128(_mm_shuffle_epi8(bytes, order), opaque));
     }
-    return x;
 }
 
 #endif
@@ -87,12 +87,16 @@ void pack_bmp_row(const QRgb* in, uchar* out, int width) {
     pack_words(in, out, done, width);
 }
 
-void unpack_bmp_row(const uchar* in, QRgb* out, int width) {
-    int done = 0;
+void expand_bmp_row(uchar* row, int width) {
 #ifdef STRUMIX_SHUFFLE_ROWS
-    if (has_shuffle()) done = unpack_shuffled(in, out, width);
+    if (has_shuffle() && width >= 4) {
+        const int blocks = width / 4;
+        expand_words(row, 4 * blocks, width);
+        expand_shuffled(row, blocks);
+        return;
+    }
 #endif
-    unpack_words(in, out, done, width);
+    expand_words(row, 0, width);
 }
 
 }  // namespace strumix

@@ -1,5 +1,7 @@
 #include "docs/page_file.h"
 
+#include <sys/uio.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -8,9 +10,12 @@
 #include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "docs/bmp_rows.h"
 #include "page/page_picture.h"
@@ -139,6 +144,52 @@ bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
     return true;
 }
 
+// Rows of a bottom-up bitmap are read a few hundred kilobytes at a time.
+constexpr qint64 kChunkBytes = 256 * 1024;
+
+// The page row that the file's row `r` (counted from the file's first, the bottom) becomes.
+uchar* page_row(QImage& page, int r) {
+    return page.bits() + qsizetype(page.height() - 1 - r) * page.bytesPerLine();
+}
+
+// The file's rows [first, first + count) into the starts of their page rows, one call for
+// them all, read at `at` whatever the file's position.
+bool read_rows_at(int fd, qint64 at, QImage& page, int first, int count, qint64 row_bytes) {
+    std::vector<iovec> rows(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        rows[size_t(i)].iov_base = page_row(page, first + i);
+        rows[size_t(i)].iov_len = size_t(row_bytes);
+    }
+    size_t next = 0;
+    while (next < rows.size()) {
+        const int batch = int(std::min<size_t>(rows.size() - next, IOV_MAX));
+        const ssize_t got = ::preadv(fd, rows.data() + next, batch, off_t(at));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        at += got;
+        // A short read leaves the rest of a row and the rows after it for the next call.
+        for (size_t left = size_t(got); left > 0;) {
+            iovec& row = rows[next];
+            const size_t taken = std::min(left, row.iov_len);
+            row.iov_base = static_cast<char*>(row.iov_base) + taken;
+            row.iov_len -= taken;
+            left -= taken;
+            if (row.iov_len == 0) ++next;
+        }
+    }
+    return true;
+}
+
+// The same from any device, row by row, at its position.
+bool read_rows(QIODevice& device, QImage& page, int first, int count, qint64 row_bytes) {
+    for (int r = first; r < first + count; ++r) {
+        if (device.read(reinterpret_cast<char*>(page_row(page, r)), row_bytes) != row_bytes) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The plain 24-bit bitmap that Strumix itself writes, decoded directly: nothing to guess and
 // no plugin to ask, so opening a saved page costs little more than reading its bytes. Returns
 // nothing when the file is any other kind of picture, for Qt's readers to decode.
@@ -169,23 +220,22 @@ std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits,
         *error = tr("Out of memory.");
         return false;
     }
-    // Read a few hundred kilobytes of rows at a time: one call for many rows, and the rows
-    // are still in the cache when they are unpacked.
-    constexpr qint64 kChunkBytes = 256 * 1024;
+    // Each row's bytes go straight into the start of the page row they become and are
+    // turned into pixels where they lie, a few hundred kilobytes of rows at a time: the rows
+    // are still in the cache when they are turned.
     const int chunk_rows = int(std::clamp<qint64>(kChunkBytes / row_bytes, 1, height));
-    QByteArray chunk(chunk_rows * row_bytes, Qt::Uninitialized);
+    auto* file = qobject_cast<QFile*>(&device);
     for (int done = 0; done < height;) {
         const int rows = std::min(chunk_rows, height - done);
-        const qint64 want = rows * row_bytes;
-        if (device.read(chunk.data(), want) != want) {
+        const bool read = file && file->handle() >= 0
+                              ? read_rows_at(file->handle(), offset + done * row_bytes, page, done,
+                                             rows, row_bytes)
+                              : read_rows(device, page, done, rows, row_bytes);
+        if (!read) {
             *error = truncated_bmp();
             return false;
         }
-        for (int r = 0; r < rows; ++r) {
-            const int y = height - 1 - (done + r);
-            unpack_bmp_row(reinterpret_cast<const uchar*>(chunk.constData()) + r * row_bytes,
-                           reinterpret_cast<QRgb*>(page.scanLine(y)), width);
-        }
+        for (int r = done; r < done + rows; ++r) expand_bmp_row(page_row(page, r), width);
         done += rows;
     }
     *image = std::move(page);
