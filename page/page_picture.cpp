@@ -105,11 +105,15 @@ const PagePicture::LaidOut& PagePicture::laid_out(const QString& text) {
     auto found = style.layouts.constFind(text);
     if (found != style.layouts.constEnd()) return *found;
     // Typed numbers are few, but titles and captions can be anything: keep the cache small.
-    constexpr qsizetype kMostLayouts = 512;
+    constexpr qsizetype kMostLayouts = 256;
     if (style.layouts.size() >= kMostLayouts) style.layouts.clear();
-    LaidOut layout{QStaticText(text), style.metrics.horizontalAdvance(text)};
-    layout.glyphs.setTextFormat(Qt::PlainText);
-    layout.glyphs.prepare(QTransform(), style.font);
+    LaidOut layout{QImage(), style.metrics.horizontalAdvance(text)};
+    layout.ink = white_image(QSize(layout.advance + 2 * kInkMargin, style.box_height));
+    if (!layout.ink.isNull()) {
+        PagePainter painter(&layout.ink, Qt::black);
+        painter.setFont(style.font);
+        painter.drawText(QPoint(kInkMargin, style.baseline), text);
+    }
     return *style.layouts.insert(text, layout);
 }
 
@@ -254,10 +258,18 @@ void PagePicture::print(const QString& text, bool line_end) {
     if (!text.isEmpty()) {
         const LaidOut& layout = laid_out(text);
         width = layout.advance;
+        const QPoint baseline(top_left.x(), top_left.y() + style.baseline);
         paint([&](QPainter& painter) {
-            if (painter.font() != style.font) painter.setFont(style.font);
-            painter.drawStaticText(
-                QPoint(top_left.x(), top_left.y() + style.baseline - style.ascent), layout.glyphs);
+            if (fore_ != Qt::black || layout.ink.isNull()) {
+                // Ink of another colour cannot be ANDed on: print it the long way.
+                if (painter.font() != style.font) painter.setFont(style.font);
+                painter.drawText(baseline, text);
+                return;
+            }
+            const QPainter::CompositionMode mode = painter.compositionMode();
+            painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+            painter.drawImage(top_left - QPoint(kInkMargin, 0), layout.ink);
+            painter.setCompositionMode(mode);
         });
     }
     touched(QRect(top_left.x() - 2, top_left.y(), width + 4, style.box_height));

@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QPointF>
 #include <QRect>
-#include <QStaticText>
 #include <array>
 #include <memory>
 #include <optional>
@@ -129,9 +128,14 @@ signals:
 
 private:
     struct LaidOut {
-        QStaticText glyphs;
+        // The text printed black on white, kInkMargin pixels in from the left, its top at
+        // the text's top: printing is then copying it with AND, which leaves the page's
+        // pixels under the white as they were, exactly as text with a clear background.
+        QImage ink;
         int advance = 0;  // where the next text starts, in pixels
     };
+    // Room left and right of a text's ink for glyphs that reach past their advance.
+    static constexpr int kInkMargin = 4;
     struct PageFont {
         QFont font;
         QFontMetrics metrics;
@@ -142,8 +146,8 @@ private:
         int baseline = 0;
         int box_height = 0;
         int line_height = 0;
-        // Laid-out texts: a page prints the same few labels and fret numbers over and over,
-        // and laying a text out costs far more than drawing its glyphs.
+        // Printed texts: a page prints the same few labels and fret numbers over and over,
+        // and laying a text out and drawing its glyphs costs far more than copying them.
         QHash<QString, LaidOut> layouts;
     };
 
@@ -153,7 +157,7 @@ private:
     void own_pixels();
     // The page font with the current bold and underline, made once per style.
     PageFont& page_font_now();
-    // `text` laid out in the current page font, from the cache when it was printed before.
+    // `text` printed in the current page font, from the cache when it was printed before.
     const LaidOut& laid_out(const QString& text);
     // Runs `draw` with the open batch painter, or with a painter of its own; either way set
     // to the fore colour, no antialiasing, one-pixel pen.

@@ -190,6 +190,24 @@ private slots:
         QVERIFY(black(*before_clear, 20, 5));
     }
 
+    // Text in another colour than black shows in that colour, over whatever is there.
+    void text_prints_in_the_fore_colour() {
+        PagePicture page;
+        QVERIFY(page.resize(QSize(60, 30), nullptr));
+        page.set_scale_mode(ScaleMode::Pixels);
+        page.set_fill_color(Qt::black);
+        page.box(0, 0, 59, 29);
+        page.set_fore_color(Qt::white);
+        page.set_current(4, 4);
+        page.print(QStringLiteral("88"));
+        const int white_pixels = 60 * 30 - black_count(page.image(), page.image().rect());
+        QVERIFY(white_pixels > 10);
+        page.set_fore_color(Qt::black);
+        page.set_current(4, 4);
+        page.print(QStringLiteral("88"));
+        QCOMPARE(black_count(page.image(), page.image().rect()), 60 * 30);
+    }
+
     // Bold and regular text of the same characters are different glyphs, each time printed.
     void each_style_prints_its_own_glyphs() {
         PagePicture page;
