@@ -137,7 +137,8 @@ bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
         return false;
     }
     const qint64 row_bytes = ((width * bits + 31) / 32) * 4;
-    if (offset + row_bytes * height > file_size) {
+    // row_bytes * height > file_size - offset, without the product overflowing.
+    if (row_bytes > (file_size - offset) / height) {
         *error = truncated_bmp();
         return false;
     }
@@ -206,7 +207,9 @@ std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits,
     const quint32 offset = le32(head, 10);
     if (width <= 0 || height <= 0 || offset < quint32(kHeader)) return std::nullopt;
     const qint64 row_bytes = (qint64(width) * 3 + 3) & ~qint64(3);
-    if (qint64(offset) + row_bytes * height > device.size()) {
+    // Asked as a division: the header's width and height multiplied overflow 64 bits.
+    const qint64 after_offset = device.size() - qint64(offset);
+    if (after_offset < 0 || row_bytes > after_offset / height) {
         *error = truncated_bmp();
         return false;
     }

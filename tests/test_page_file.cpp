@@ -75,6 +75,9 @@ void TestPageFile::refuses_bad_files_data() {
     QTest::newRow("header only") << samples::bmp_header_only(64, 64) << "shorter than its header";
     QTest::newRow("huge claim") << samples::bmp_header_only(60000, 60000)
                                 << "shorter than its header";
+    // Width and height whose product of bytes does not fit in 64 bits.
+    QTest::newRow("overflowing claim")
+        << samples::bmp_header_only(2016422048, 2099261488) << "shorter than its header";
     QTest::newRow("negative width") << samples::bmp_header_only(-64, 64) << "impossible";
     QTest::newRow("wider than any page")
         << samples::encoded(samples::small_picture(16385, 2), "PNG") << "largest page";
