@@ -37,6 +37,15 @@ QRect spanning(QPoint a, QPoint b) {
                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
+// Copies `image` onto the painter's device with AND: white leaves the page as it is, black
+// inks it.
+void draw_anded(QPainter& painter, QPoint top_left, const QImage& image) {
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.drawImage(top_left, image);
+    painter.setCompositionMode(mode);
+}
+
 QImage white_image(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     if (!image.isNull()) image.fill(Qt::white);
@@ -91,7 +100,6 @@ PagePicture::PageFont& PagePicture::page_font_now() {
         const int baseline = text_baseline(metrics);
         slot.emplace(PageFont{font,
                               metrics,
-                              metrics.ascent(),
                               baseline,
                               std::max(metrics.height(), baseline + metrics.descent()) + 1,
                               metrics.height(),
@@ -100,21 +108,21 @@ PagePicture::PageFont& PagePicture::page_font_now() {
     return *slot;
 }
 
-const PagePicture::LaidOut& PagePicture::laid_out(const QString& text) {
+const PagePicture::PrintedText& PagePicture::printed_text(const QString& text) {
     PageFont& style = page_font_now();
-    auto found = style.layouts.constFind(text);
-    if (found != style.layouts.constEnd()) return *found;
+    auto found = style.printed.constFind(text);
+    if (found != style.printed.constEnd()) return *found;
     // Typed numbers are few, but titles and captions can be anything: keep the cache small.
-    constexpr qsizetype kMostLayouts = 256;
-    if (style.layouts.size() >= kMostLayouts) style.layouts.clear();
-    LaidOut layout{QImage(), style.metrics.horizontalAdvance(text)};
+    constexpr qsizetype kMostTexts = 256;
+    if (style.printed.size() >= kMostTexts) style.printed.clear();
+    PrintedText layout{QImage(), style.metrics.horizontalAdvance(text)};
     layout.ink = white_image(QSize(layout.advance + 2 * kInkMargin, style.box_height));
     if (!layout.ink.isNull()) {
         PagePainter painter(&layout.ink, Qt::black);
         painter.setFont(style.font);
         painter.drawText(QPoint(kInkMargin, style.baseline), text);
     }
-    return *style.layouts.insert(text, layout);
+    return *style.printed.insert(text, layout);
 }
 
 Picture PagePicture::take_image() const {
@@ -256,7 +264,7 @@ void PagePicture::print(const QString& text, bool line_end) {
                           static_cast<int>(std::lround(current_px_.y())));
     int width = 0;
     if (!text.isEmpty()) {
-        const LaidOut& layout = laid_out(text);
+        const PrintedText& layout = printed_text(text);
         width = layout.advance;
         const QPoint baseline(top_left.x(), top_left.y() + style.baseline);
         paint([&](QPainter& painter) {
@@ -266,10 +274,7 @@ void PagePicture::print(const QString& text, bool line_end) {
                 painter.drawText(baseline, text);
                 return;
             }
-            const QPainter::CompositionMode mode = painter.compositionMode();
-            painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-            painter.drawImage(top_left - QPoint(kInkMargin, 0), layout.ink);
-            painter.setCompositionMode(mode);
+            draw_anded(painter, top_left - QPoint(kInkMargin, 0), layout.ink);
         });
     }
     touched(QRect(top_left.x() - 2, top_left.y(), width + 4, style.box_height));
@@ -320,12 +325,7 @@ void PagePicture::and_copy(const QImage& source, QPoint top_left_pixels) {
         QPainter painter(&flat);
         painter.drawImage(0, 0, source);
     }
-    paint([&](QPainter& painter) {
-        painter.save();
-        painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        painter.drawImage(top_left_pixels, flat);
-        painter.restore();
-    });
+    paint([&](QPainter& painter) { draw_anded(painter, top_left_pixels, flat); });
     touched(QRect(top_left_pixels, source.size()));
 }
 

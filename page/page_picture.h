@@ -127,7 +127,7 @@ signals:
     void resized(const QSize& pixels);
 
 private:
-    struct LaidOut {
+    struct PrintedText {
         // The text printed black on white, kInkMargin pixels in from the left, its top at
         // the text's top: printing is then copying it with AND, which leaves the page's
         // pixels under the white as they were, exactly as text with a clear background.
@@ -139,16 +139,14 @@ private:
     struct PageFont {
         QFont font;
         QFontMetrics metrics;
-        // In pixels, asked of the metrics once: where the glyphs' layout starts above the
-        // baseline, how far below the top the text's baseline stands, the height of the
-        // text's rectangle and of one text line.
-        int ascent = 0;
+        // In pixels, asked of the metrics once: how far below the top the text's baseline
+        // stands, the height of the text's rectangle and of one text line.
         int baseline = 0;
         int box_height = 0;
         int line_height = 0;
         // Printed texts: a page prints the same few labels and fret numbers over and over,
         // and laying a text out and drawing its glyphs costs far more than copying them.
-        QHash<QString, LaidOut> layouts;
+        QHash<QString, PrintedText> printed;
     };
 
     QPoint px(double x, double y) const;
@@ -158,7 +156,7 @@ private:
     // The page font with the current bold and underline, made once per style.
     PageFont& page_font_now();
     // `text` printed in the current page font, from the cache when it was printed before.
-    const LaidOut& laid_out(const QString& text);
+    const PrintedText& printed_text(const QString& text);
     // Runs `draw` with the open batch painter, or with a painter of its own; either way set
     // to the fore colour, no antialiasing, one-pixel pen.
     template <class Draw>
