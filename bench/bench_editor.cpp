@@ -11,7 +11,10 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/qt_document_host.h"
@@ -90,22 +93,40 @@ double floor_seconds(int page) {
     return best;
 }
 
+// Another operation timed in turn with the one measured, each iteration, so that both meet the
+// machine in the same state; `counter` reports the measured one's time as a multiple of it.
+struct Yardstick {
+    std::string counter;
+    std::function<void()> op;
+};
+
 void run(benchmark::State& state, const std::function<void(Editor&)>& setup,
-         const std::function<void(Editor&)>& op) {
+         const std::function<void(Editor&)>& op, const std::vector<Yardstick>& yardsticks = {}) {
     const int page = static_cast<int>(state.range(0));
     NullHost host;
     Editor editor(host);
     make_page(editor, page);
     if (setup) setup(editor);
     double total = 0;
+    std::vector<double> yardstick_totals(yardsticks.size(), 0.0);
     for (auto _ : state) {
+        for (size_t i = 0; i < yardsticks.size(); ++i) {
+            const auto start = Clock::now();
+            yardsticks[i].op();
+            yardstick_totals[i] += std::chrono::duration<double>(Clock::now() - start).count();
+        }
         const auto start = Clock::now();
         op(editor);
-        total += std::chrono::duration<double>(Clock::now() - start).count();
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        state.SetIterationTime(seconds);
+        total += seconds;
     }
     const double mean = total / static_cast<double>(state.iterations());
     state.counters["x_floor"] = mean / floor_seconds(page);
     state.counters["floor_us"] = floor_seconds(page) * 1e6;
+    for (size_t i = 0; i < yardsticks.size(); ++i) {
+        state.counters[yardsticks[i].counter] = total / yardstick_totals[i];
+    }
     state.SetLabel(page == kLargestPage ? "largest page" : "start-up page");
 }
 
@@ -254,28 +275,9 @@ QTemporaryDir& scratch() {
     return dir;
 }
 
-// Seconds per call of `op`, the best of a few rounds.
-double seconds_per_call(const std::function<void()>& op, int calls) {
-    double best = 1e9;
-    for (int round = 0; round < 3; ++round) {
-        const auto start = Clock::now();
-        for (int i = 0; i < calls; ++i) op();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count() / calls);
-    }
-    return best;
-}
-
-// The yardsticks for saving and opening: writing and reading the same number of bytes as a
-// plain file.
-struct RawFile {
-    double write_seconds = 0;
-    double read_seconds = 0;
-    double safe_write_seconds = 0;  // the same bytes through QSaveFile, as a page is saved
-    qint64 bytes = 0;
-};
-
-RawFile raw_file_floor(int page) {
-    static std::map<int, RawFile> cache;
+// The length of the page's file, found once by saving it.
+qint64 page_file_bytes(int page) {
+    static std::map<int, qint64> cache;
     auto found = cache.find(page);
     if (found != cache.end()) return found->second;
     NullHost host;
@@ -283,36 +285,37 @@ RawFile raw_file_floor(int page) {
     make_page(editor, page);
     const QString bmp = scratch().filePath(QStringLiteral("size%1.bmp").arg(page));
     QString error;
-    write_page_file(bmp, editor.Picture1.image(), &error);
-    RawFile raw;
-    raw.bytes = QFileInfo(bmp).size();
-    const QByteArray bytes(raw.bytes, '\x5a');
+    if (!write_page_file(bmp, editor.Picture1.image(), &error)) qFatal("%s", qPrintable(error));
+    return cache[page] = QFileInfo(bmp).size();
+}
+
+// The yardsticks for saving: writing the same number of bytes as a plain file, straight and
+// through QSaveFile as a page is saved.
+std::vector<Yardstick> raw_writes(int page) {
+    const auto bytes = std::make_shared<const QByteArray>(page_file_bytes(page), '\x5a');
     const QString path = scratch().filePath(QStringLiteral("raw%1.bin").arg(page));
-    raw.write_seconds = seconds_per_call(
-        [&] {
-            QFile file(path);
-            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            file.write(bytes);
-        },
-        20);
-    raw.safe_write_seconds = seconds_per_call(
-        [&] {
-            QSaveFile file(path);
-            file.open(QIODevice::WriteOnly);
-            file.write(bytes);
-            file.commit();
-        },
-        20);
-    raw.read_seconds = seconds_per_call(
-        [&] {
-            QFile file(path);
-            file.open(QIODevice::ReadOnly);
-            QByteArray read = file.readAll();
-            benchmark::DoNotOptimize(read.constData());
-        },
-        20);
-    cache[page] = raw;
-    return raw;
+    return {{"x_raw_write",
+             [bytes, path] {
+                 QFile file(path);
+                 if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("raw write");
+                 file.write(*bytes);
+             }},
+            {"x_raw_safe_write", [bytes, path] {
+                 QSaveFile file(path);
+                 if (!file.open(QIODevice::WriteOnly)) qFatal("raw write");
+                 file.write(*bytes);
+                 file.commit();
+             }}};
+}
+
+// The yardstick for opening: reading the same file's bytes as they are.
+std::vector<Yardstick> raw_read(const QString& path) {
+    return {{"x_raw_read", [path] {
+                 QFile file(path);
+                 if (!file.open(QIODevice::ReadOnly)) qFatal("raw read");
+                 const QByteArray read = file.readAll();
+                 benchmark::DoNotOptimize(read.constData());
+             }}};
 }
 
 class ClipboardHost : public DocumentHost {
@@ -331,18 +334,16 @@ public:
 static void BM_save_bmp(benchmark::State& state) {
     const int page = static_cast<int>(state.range(0));
     const QString path = scratch().filePath(QStringLiteral("save%1.tab").arg(page));
-    run(state, nullptr, [&path](Editor& e) {
-        QString error;
-        if (!save_page(e, path, &error)) qFatal("save failed: %s", qPrintable(error));
-    });
-    const RawFile raw = raw_file_floor(page);
-    state.counters["x_raw_write"] =
-        state.counters["x_floor"].value * floor_seconds(page) / raw.write_seconds;
-    state.counters["x_raw_safe_write"] =
-        state.counters["x_floor"].value * floor_seconds(page) / raw.safe_write_seconds;
-    state.counters["bytes"] = static_cast<double>(raw.bytes);
+    run(
+        state, nullptr,
+        [&path](Editor& e) {
+            QString error;
+            if (!save_page(e, path, &error)) qFatal("save failed: %s", qPrintable(error));
+        },
+        raw_writes(page));
+    state.counters["bytes"] = static_cast<double>(page_file_bytes(page));
 }
-BENCHMARK(BM_save_bmp)->Arg(kStartupPage)->Arg(kLargestPage);
+BENCHMARK(BM_save_bmp)->Arg(kStartupPage)->Arg(kLargestPage)->UseManualTime();
 
 static void BM_open_bmp(benchmark::State& state) {
     const int page = static_cast<int>(state.range(0));
@@ -351,17 +352,15 @@ static void BM_open_bmp(benchmark::State& state) {
         state,
         [&path](Editor& e) {
             QString error;
-            save_page(e, path, &error);
+            if (!save_page(e, path, &error)) qFatal("save failed: %s", qPrintable(error));
         },
         [&path](Editor& e) {
             QString error;
             if (!load_page(e, path, &error)) qFatal("open failed: %s", qPrintable(error));
-        });
-    const RawFile raw = raw_file_floor(page);
-    state.counters["x_raw_read"] =
-        state.counters["x_floor"].value * floor_seconds(page) / raw.read_seconds;
+        },
+        raw_read(path));
 }
-BENCHMARK(BM_open_bmp)->Arg(kStartupPage)->Arg(kLargestPage);
+BENCHMARK(BM_open_bmp)->Arg(kStartupPage)->Arg(kLargestPage)->UseManualTime();
 
 static void BM_clipboard_copy(benchmark::State& state) {
     std::unique_ptr<ClipboardHost> clipboard;
