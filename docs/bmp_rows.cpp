@@ -9,8 +9,8 @@
 #endif
 
 // Saving and opening a page is mostly this: three bytes a pixel to four and back. With the
-// byte shuffle of the processor's vector unit four pixels go at a time; without it, a word at
-// a time.
+// byte shuffle of the processor's vector unit four or eight pixels go at a time; without it, a
+// word at a time.
 
 namespace strumix {
 
@@ -31,14 +31,10 @@ void pack_words(const QRgb* in, uchar* out, int from, int width) {
     }
 }
 
-// From the right end leftwards: pixel x's word (bytes 4x to 4x + 3) only covers bytes of
-// pixels already turned, never the bytes (below 3x) of those still to come.
-void expand_words(uchar* row, int from, int width) {
-    for (int x = width - 1; x >= from; --x) {
-        const uchar* in = row + 3 * x;
-        const QRgb pixel = qRgb(in[2], in[1], in[0]);
-        std::memcpy(row + 4 * x, &pixel, sizeof pixel);
-    }
+QRgb expanded(const uchar* in) { return qRgb(in[2], in[1], in[0]); }
+
+void expand_words(const uchar* in, QRgb* out, int from, int width) {
+    for (int x = from; x < width; ++x) out[x] = expanded(in + 3 * x);
 }
 
 #ifdef STRUMIX_SHUFFLE_ROWS
@@ -60,19 +56,64 @@ __attribute__((target("ssse3"))) int pack_shuffled(const QRgb* in, uchar* out, i
     return x;
 }
 
-// The row's whole blocks of four pixels, leftwards from the last; the pixels after the last
-// whole block must already be turned.
-__attribute__((target("ssse3"))) void expand_shuffled(uchar* row, int blocks) {
+// Returns how many pixels were turned; the rest go word by word.
+__attribute__((target("ssse3"))) int expand_shuffled(const uchar* in, QRgb* out, int width,
+                                                     bool stream) {
     const __m128i order = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
     const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xff000000u));
-    for (int block = blocks - 1; block >= 0; --block) {
-        const int x = 4 * block;
-        // Sixteen bytes for the block's twelve: the last four lie in the row (x <= width - 4
-        // puts them below 3 * width + 4 <= 4 * width) and are dropped by the shuffle.
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 3 * x));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + 4 * x),
-                         _mm_or_si128(_mm_shuffle_epi8(bytes, order), opaque));
+    int x = 0;
+    // A streamed store takes a whole aligned block of 16 bytes.
+    if (stream) {
+        for (; x < width && (reinterpret_cast<quintptr>(out + x) & 15) != 0; ++x) {
+            out[x] = expanded(in + 3 * x);
+        }
     }
+    // Each load reads 16 bytes for 12: stop while the last 4 still lie in the row.
+    for (; x + 6 <= width; x += 4) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 3 * x));
+        const __m128i pixels = _mm_or_si128(_mm_shuffle_epi8(bytes, order), opaque);
+        auto* to = reinterpret_cast<__m128i*>(out + x);
+        if (stream) {
+            _mm_stream_si128(to, pixels);
+        } else {
+            _mm_storeu_si128(to, pixels);
+        }
+    }
+    return x;
+}
+
+bool has_wide_shuffle() {
+    static const bool supported = __builtin_cpu_supports("avx2");
+    return supported;
+}
+
+// The same eight pixels at a time, where the processor has the wider vector unit.
+__attribute__((target("avx2"))) int expand_wide(const uchar* in, QRgb* out, int width,
+                                                bool stream) {
+    // Each half of the register takes twelve of the 24 bytes loaded, then is shuffled alone.
+    const __m256i halves = _mm256_setr_epi32(0, 1, 2, 0, 3, 4, 5, 0);
+    const __m256i order = _mm256_broadcastsi128_si256(
+        _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1));
+    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xff000000u));
+    int x = 0;
+    if (stream) {
+        for (; x < width && (reinterpret_cast<quintptr>(out + x) & 31) != 0; ++x) {
+            out[x] = expanded(in + 3 * x);
+        }
+    }
+    // Each load reads 32 bytes for 24: stop while the last 8 still lie in the row.
+    for (; x + 11 <= width; x += 8) {
+        const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + 3 * x));
+        const __m256i pixels = _mm256_or_si256(
+            _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(bytes, halves), order), opaque);
+        auto* to = reinterpret_cast<__m256i*>(out + x);
+        if (stream) {
+            _mm256_stream_si256(to, pixels);
+        } else {
+            _mm256_storeu_si256(to, pixels);
+        }
+    }
+    return x;
 }
 
 #endif
@@ -87,16 +128,27 @@ void pack_bmp_row(const QRgb* in, uchar* out, int width) {
     pack_words(in, out, done, width);
 }
 
-void expand_bmp_row(uchar* row, int width) {
+void expand_bmp_rows(const uchar* in, qsizetype in_step, uchar* out, qsizetype out_step, int width,
+                     int rows, bool stream) {
+    for (int r = 0; r < rows; ++r, in += in_step, out += out_step) {
+        auto* words = reinterpret_cast<QRgb*>(out);
+        int done = 0;
 #ifdef STRUMIX_SHUFFLE_ROWS
-    if (has_shuffle() && width >= 4) {
-        const int blocks = width / 4;
-        expand_words(row, 4 * blocks, width);
-        expand_shuffled(row, blocks);
-        return;
-    }
+        if (has_wide_shuffle()) {
+            done = expand_wide(in, words, width, stream);
+        } else if (has_shuffle()) {
+            done = expand_shuffled(in, words, width, stream);
+        }
 #endif
-    expand_words(row, 0, width);
+        expand_words(in, words, done, width);
+    }
+#ifdef STRUMIX_SHUFFLE_ROWS
+    // Streamed words reach other threads, and this one's later reads, only after the fence;
+    // once for all the rows, as each fence waits for every streamed word to land.
+    if (stream) _mm_sfence();
+#else
+    Q_UNUSED(stream);
+#endif
 }
 
 }  // namespace strumix

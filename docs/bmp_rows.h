@@ -7,8 +7,12 @@ namespace strumix {
 // A row of the page (0xffRRGGBB words) as a 24-bit bitmap's blue, green, red bytes.
 void pack_bmp_row(const QRgb* in, uchar* out, int width);
 
-// A row of a 24-bit bitmap's blue, green, red bytes, read into the start of the page row it
-// becomes (4 × width bytes), turned into that row's opaque 0xffRRGGBB words where it lies.
-void expand_bmp_row(uchar* row, int width);
+// `rows` rows of a 24-bit bitmap's blue, green, red bytes (3 × width of them each, a row every
+// `in_step` bytes) as page rows of opaque 0xffRRGGBB words, a row every `out_step` bytes
+// (negative where the page runs the other way). Streamed words go straight to memory past the
+// processor's caches: for a page far larger than they are, where its rows would only push each
+// other out of them and each word would first be fetched only to be overwritten.
+void expand_bmp_rows(const uchar* in, qsizetype in_step, uchar* out, qsizetype out_step, int width,
+                     int rows, bool stream);
 
 }  // namespace strumix

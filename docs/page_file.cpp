@@ -1,6 +1,6 @@
 #include "docs/page_file.h"
 
-#include <sys/uio.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,10 +11,14 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <memory>
+#include <new>
 #include <optional>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "docs/bmp_rows.h"
@@ -145,50 +149,120 @@ bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
     return true;
 }
 
-// Rows of a bottom-up bitmap are read a few hundred kilobytes at a time.
-constexpr qint64 kChunkBytes = 256 * 1024;
+// Rows are read this many bytes at a time into a piece of memory that stays in the processor's
+// cache, and turned from there into the page.
+constexpr qint64 kChunkBytes = 512 * 1024;
+// A share of the file this large is worth a thread of its own: below it starting the thread
+// costs more than it saves.
+constexpr qint64 kBandBytes = 2 * kMebibyte;
+// Past this size the page is written straight to memory (see expand_bmp_rows).
+constexpr qint64 kStreamedPageBytes = 8 * kMebibyte;
 
-// The page row that the file's row `r` (counted from the file's first, the bottom) becomes.
-uchar* page_row(QImage& page, int r) {
-    return page.bits() + qsizetype(page.height() - 1 - r) * page.bytesPerLine();
+// Reads the file's rows [first, first + count) (counted from its first, the bottom row) into
+// `into`, one after another.
+using RowReader = std::function<bool(uchar* into, int first, int count)>;
+
+// The rows from the open file at any place, whatever its position, from any thread.
+RowReader rows_at(int fd, qint64 offset, qint64 row_bytes) {
+    return [=](uchar* into, int first, int count) {
+        qint64 at = offset + first * row_bytes;
+        for (qint64 left = count * row_bytes; left > 0;) {
+            const ssize_t got = ::pread(fd, into, size_t(left), off_t(at));
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) return false;
+            into += got;
+            at += got;
+            left -= got;
+        }
+        return true;
+    };
 }
 
-// The file's rows [first, first + count) into the starts of their page rows, one call for
-// them all, read at `at` whatever the file's position.
-bool read_rows_at(int fd, qint64 at, QImage& page, int first, int count, qint64 row_bytes) {
-    std::vector<iovec> rows(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        rows[size_t(i)].iov_base = page_row(page, first + i);
-        rows[size_t(i)].iov_len = size_t(row_bytes);
-    }
-    size_t next = 0;
-    while (next < rows.size()) {
-        const int batch = int(std::min<size_t>(rows.size() - next, IOV_MAX));
-        const ssize_t got = ::preadv(fd, rows.data() + next, batch, off_t(at));
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return false;
-        at += got;
-        // A short read leaves the rest of a row and the rows after it for the next call.
-        for (size_t left = size_t(got); left > 0;) {
-            iovec& row = rows[next];
-            const size_t taken = std::min(left, row.iov_len);
-            row.iov_base = static_cast<char*>(row.iov_base) + taken;
-            row.iov_len -= taken;
-            left -= taken;
-            if (row.iov_len == 0) ++next;
-        }
+// The rows from any device at its position, so only in order and from one thread.
+RowReader rows_from(QIODevice& device, qint64 row_bytes) {
+    return [&device, row_bytes](uchar* into, int, int count) {
+        const qint64 bytes = count * row_bytes;
+        return device.read(reinterpret_cast<char*>(into), bytes) == bytes;
+    };
+}
+
+// Where the rows go: the page's own pixels, and for each band of rows a chunk of memory that
+// the file's bytes pass through, all taken before any thread starts.
+struct RowTargets {
+    uchar* top;
+    qsizetype bytes_per_line;
+    int width;
+    int height;
+    bool stream;
+    uchar* chunks;
+    int chunk_rows;
+    qint64 row_bytes;
+    // The page row that the file's row `r` becomes.
+    uchar* row(int r) const { return top + qsizetype(height - 1 - r) * bytes_per_line; }
+    uchar* chunk(int band) const { return chunks + band * chunk_rows * row_bytes; }
+};
+
+// The file's rows [first, last) into the page, a chunk of rows at a time through the band's
+// chunk.
+bool read_band(const RowReader& read, const RowTargets& to, int band, int first, int last) {
+    uchar* chunk = to.chunk(band);
+    for (int r = first; r < last; r += to.chunk_rows) {
+        const int rows = std::min(to.chunk_rows, last - r);
+        if (!read(chunk, r, rows)) return false;
+        expand_bmp_rows(chunk, to.row_bytes, to.row(r), -to.bytes_per_line, to.width, rows,
+                        to.stream);
     }
     return true;
 }
 
-// The same from any device, row by row, at its position.
-bool read_rows(QIODevice& device, QImage& page, int first, int count, qint64 row_bytes) {
-    for (int r = first; r < first + count; ++r) {
-        if (device.read(reinterpret_cast<char*>(page_row(page, r)), row_bytes) != row_bytes) {
-            return false;
+// How many bands of rows the open file is read in, side by side, one thread each: the
+// system's copy out of its file cache and the turning into pixels then run on every core, and
+// opening the largest page takes about as long as reading its bytes.
+int band_count(qint64 pixel_bytes) {
+    static const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    return int(std::clamp<qint64>(pixel_bytes / kBandBytes, 1, std::min(cores, 4)));
+}
+
+bool read_bands(const RowReader& read, const RowTargets& to, int bands) {
+    auto band_start = [&](int band) { return int(qint64(to.height) * band / bands); };
+    auto read_one = [&](int band) {
+        return read_band(read, to, band, band_start(band), band_start(band + 1));
+    };
+    std::vector<std::thread> helpers;
+    helpers.reserve(size_t(bands));
+    std::vector<char> helped(size_t(bands), 0);
+    for (int band = 1; band < bands; ++band) {
+        try {
+            helpers.emplace_back([&, band] { helped[size_t(band)] = read_one(band); });
+        } catch (const std::system_error&) {
+            // No thread to spare: this one reads the band itself.
+            helped[size_t(band)] = read_one(band);
         }
     }
-    return true;
+    bool done = read_one(0);
+    for (std::thread& helper : helpers) helper.join();
+    for (int band = 1; band < bands; ++band) done = done && helped[size_t(band)];
+    return done;
+}
+
+// The open file's descriptor, for reading at any place without moving its position; none for
+// any other device.
+int file_handle(QIODevice& device) {
+    auto* file = qobject_cast<QFile*>(&device);
+    return file ? file->handle() : -1;
+}
+
+// The device's first bytes, its position left where it was.
+QByteArray file_head(QIODevice& device, int bytes) {
+    const int fd = file_handle(device);
+    if (fd < 0) return device.peek(bytes);
+    QByteArray head(bytes, Qt::Uninitialized);
+    ssize_t got = 0;
+    do {
+        got = ::pread(fd, head.data(), size_t(bytes), 0);
+    } while (got < 0 && errno == EINTR);
+    head.resize(std::max<qsizetype>(got, 0));
+    return head;
 }
 
 // The plain 24-bit bitmap that Strumix itself writes, decoded directly: nothing to guess and
@@ -197,7 +271,7 @@ bool read_rows(QIODevice& device, QImage& page, int first, int count, qint64 row
 std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits, QImage* image,
                                    QString* error) {
     constexpr int kHeader = 14 + 40;
-    const QByteArray head = device.peek(kHeader);
+    const QByteArray head = file_head(device, kHeader);
     if (head.size() < kHeader || head[0] != 'B' || head[1] != 'M' || le32(head, 14) != 40 ||
         le16(head, 26) != 1 || le16(head, 28) != 24 || le32(head, 30) != 0) {
         return std::nullopt;
@@ -214,7 +288,8 @@ std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits,
         return false;
     }
     if (!limits.size_allowed(QSize(width, height), error)) return false;
-    if (!device.seek(offset)) {
+    const int fd = file_handle(device);
+    if (fd < 0 && !device.seek(offset)) {
         *error = device.errorString();
         return false;
     }
@@ -223,23 +298,28 @@ std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits,
         *error = tr("Out of memory.");
         return false;
     }
-    // Each row's bytes go straight into the start of the page row they become and are
-    // turned into pixels where they lie, a few hundred kilobytes of rows at a time: the rows
-    // are still in the cache when they are turned.
+    // A device other than the file is read in order, in one band.
+    const int bands = fd >= 0 ? band_count(row_bytes * height) : 1;
     const int chunk_rows = int(std::clamp<qint64>(kChunkBytes / row_bytes, 1, height));
-    auto* file = qobject_cast<QFile*>(&device);
-    for (int done = 0; done < height;) {
-        const int rows = std::min(chunk_rows, height - done);
-        const bool read = file && file->handle() >= 0
-                              ? read_rows_at(file->handle(), offset + done * row_bytes, page, done,
-                                             rows, row_bytes)
-                              : read_rows(device, page, done, rows, row_bytes);
-        if (!read) {
-            *error = truncated_bmp();
-            return false;
-        }
-        for (int r = done; r < done + rows; ++r) expand_bmp_row(page_row(page, r), width);
-        done += rows;
+    const std::unique_ptr<uchar[]> chunks(new (std::nothrow)
+                                              uchar[size_t(bands * chunk_rows * row_bytes)]);
+    if (!chunks) {
+        *error = tr("Out of memory.");
+        return false;
+    }
+    const RowTargets to{page.bits(),
+                        page.bytesPerLine(),
+                        width,
+                        height,
+                        page.sizeInBytes() >= kStreamedPageBytes,
+                        chunks.get(),
+                        chunk_rows,
+                        row_bytes};
+    const bool read = fd >= 0 ? read_bands(rows_at(fd, offset, row_bytes), to, bands)
+                              : read_band(rows_from(device, row_bytes), to, 0, 0, height);
+    if (!read) {
+        *error = truncated_bmp();
+        return false;
     }
     *image = std::move(page);
     return true;
@@ -294,12 +374,13 @@ bool read_page_image(QIODevice& device, const PagePicture& limits, QImage* image
 
 bool read_page_file(const QString& path, const PagePicture& limits, QImage* image, QString* error) {
     QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        *error = tr("\"%1\" is a folder, not a picture.").arg(path);
-        return false;
-    }
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("Cannot open \"%1\": %2").arg(path, file.errorString());
+        // Asked only now, as every question of the file system costs a call to it.
+        if (QFileInfo(path).isDir()) {
+            *error = tr("\"%1\" is a folder, not a picture.").arg(path);
+        } else {
+            *error = tr("Cannot open \"%1\": %2").arg(path, file.errorString());
+        }
         return false;
     }
     return read_page_image(file, limits, image, error);

@@ -28,6 +28,7 @@ private slots:
     void failed_save_keeps_the_old_file();
     void bitmaps_agree_with_qts_own_data();
     void bitmaps_agree_with_qts_own();
+    void a_folder_is_not_a_picture();
 
 private:
     QTemporaryDir dir_;
@@ -169,6 +170,9 @@ void TestPageFile::bitmaps_agree_with_qts_own_data() {
     QTest::newRow("seven pixels wide") << 7 << 3;
     // Read in many pieces of rows, the last one short.
     QTest::newRow("many pieces") << 3001 << 97;
+    // Large enough to be read in bands side by side and streamed past the cache, with rows
+    // that start anywhere in a block of 32 bytes and bands of unequal height.
+    QTest::newRow("read in bands") << 2101 << 1003;
 }
 
 void TestPageFile::bitmaps_agree_with_qts_own() {
@@ -177,8 +181,9 @@ void TestPageFile::bitmaps_agree_with_qts_own() {
     // Every channel different, so a swapped or shifted byte shows.
     QImage picture(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            picture.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x + 3 * y) * 29 % 256));
+            row[x] = qRgb(x * 7 % 256, y * 13 % 256, (x + 3 * y) * 29 % 256);
         }
     }
     const QString ours = dir_.filePath(QStringLiteral("ours%1.bmp").arg(width));
@@ -193,6 +198,25 @@ void TestPageFile::bitmaps_agree_with_qts_own() {
     QImage read;
     QVERIFY2(read_page_file(theirs, limits, &read, &error), qPrintable(error));
     QCOMPARE(read, picture);
+
+    // The same bytes from a device that is not a file are read in order, all in one piece.
+    QByteArray bytes = samples::read(theirs);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImage from_memory;
+    QVERIFY2(read_page_image(buffer, limits, &from_memory, &error), qPrintable(error));
+    QCOMPARE(from_memory, picture);
+}
+
+void TestPageFile::a_folder_is_not_a_picture() {
+    const QString path = dir_.filePath(QStringLiteral("songs.tab"));
+    QVERIFY(QDir().mkpath(path));
+    PagePicture limits;
+    QImage image;
+    QString error;
+    QVERIFY(!read_page_file(path, limits, &image, &error));
+    QVERIFY2(error.contains(QStringLiteral("is a folder")), qPrintable(error));
+    QVERIFY(image.isNull());
 }
 
 QTEST_MAIN(TestPageFile)
