@@ -44,27 +44,22 @@ qint32 le32s(const QByteArray& bytes, int at) {
     return qFromLittleEndian<qint32>(bytes.constData() + at);
 }
 
-// The page as a 24-bit Windows bitmap, bottom row first. Written here rather than through Qt's
-// bitmap writer, which converts pixel by pixel and makes saving the largest page many times
-// slower than writing its bytes.
-QByteArray encode_bmp(const QImage& image) {
-    const QImage page =
-        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
-            ? image
-            : image.convertToFormat(QImage::Format_RGB32);
-    const int width = page.width();
-    const int height = page.height();
-    const qsizetype row_bytes = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
-    constexpr int kHeader = 14 + 40;
-    const qsizetype pixel_bytes = row_bytes * height;
-    QByteArray bytes(kHeader + pixel_bytes, '\0');
+// Rows are written, and read, this many bytes at a time through a piece of memory that stays
+// in the processor's cache.
+constexpr qint64 kChunkBytes = 512 * 1024;
+constexpr int kPlainBmpHeader = 14 + 40;
+
+// The headers of a 24-bit Windows bitmap, bottom row first, as Strumix writes a page.
+QByteArray bmp_header(int width, int height, qsizetype row_bytes) {
+    QByteArray bytes(kPlainBmpHeader, '\0');
     char* out = bytes.data();
     auto put16 = [&](int at, quint16 value) { qToLittleEndian<quint16>(value, out + at); };
     auto put32 = [&](int at, quint32 value) { qToLittleEndian<quint32>(value, out + at); };
+    const qsizetype pixel_bytes = row_bytes * height;
     out[0] = 'B';
     out[1] = 'M';
-    put32(2, quint32(bytes.size()));
-    put32(10, kHeader);
+    put32(2, quint32(kPlainBmpHeader + pixel_bytes));
+    put32(10, kPlainBmpHeader);
     put32(14, 40);
     put32(18, quint32(width));
     put32(22, quint32(height));
@@ -74,12 +69,44 @@ QByteArray encode_bmp(const QImage& image) {
     // 96 dots per inch, in dots per metre.
     put32(38, 3780);
     put32(42, 3780);
-    for (int y = 0; y < height; ++y) {
-        pack_bmp_row(
-            reinterpret_cast<const QRgb*>(page.constScanLine(y)),
-            reinterpret_cast<uchar*>(out) + kHeader + qsizetype(height - 1 - y) * row_bytes, width);
-    }
     return bytes;
+}
+
+// A write cut short (a full disk) is tried again for the rest, which fails with the system's
+// own reason.
+bool write_all(QFileDevice& file, const char* bytes, qint64 size) {
+    while (size > 0) {
+        const qint64 written = file.write(bytes, size);
+        if (written <= 0) return false;
+        bytes += written;
+        size -= written;
+    }
+    return true;
+}
+
+// The page (RGB32 or ARGB32) as a 24-bit Windows bitmap into the open file, a chunk of rows at
+// a time. Written here rather than through Qt's bitmap writer, which converts pixel by pixel
+// and makes saving the largest page many times slower than writing its bytes.
+bool write_bmp(QFileDevice& file, const QImage& page) {
+    const int width = page.width();
+    const int height = page.height();
+    const qsizetype row_bytes = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
+    const QByteArray header = bmp_header(width, height, row_bytes);
+    if (!write_all(file, header.constData(), header.size())) return false;
+    const int chunk_rows = int(std::clamp<qint64>(kChunkBytes / row_bytes, 1, height));
+    // Zeroed once: the padding at each row's end is never written over.
+    std::vector<uchar> chunk(size_t(chunk_rows * row_bytes), 0);
+    for (int done = 0; done < height; done += chunk_rows) {
+        const int rows = std::min(chunk_rows, height - done);
+        for (int r = 0; r < rows; ++r) {
+            const int y = height - 1 - (done + r);
+            pack_bmp_row(reinterpret_cast<const QRgb*>(page.constScanLine(y)),
+                         chunk.data() + r * row_bytes, width);
+        }
+        const qint64 bytes = rows * row_bytes;
+        if (!write_all(file, reinterpret_cast<const char*>(chunk.data()), bytes)) return false;
+    }
+    return true;
 }
 
 QString truncated_bmp() {
@@ -149,9 +176,6 @@ bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
     return true;
 }
 
-// Rows are read this many bytes at a time into a piece of memory that stays in the processor's
-// cache, and turned from there into the page.
-constexpr qint64 kChunkBytes = 512 * 1024;
 // A share of the file this large is worth a thread of its own: below it starting the thread
 // costs more than it saves.
 constexpr qint64 kBandBytes = 2 * kMebibyte;
@@ -270,7 +294,7 @@ QByteArray file_head(QIODevice& device, int bytes) {
 // nothing when the file is any other kind of picture, for Qt's readers to decode.
 std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits, QImage* image,
                                    QString* error) {
-    constexpr int kHeader = 14 + 40;
+    constexpr int kHeader = kPlainBmpHeader;
     const QByteArray head = file_head(device, kHeader);
     if (head.size() < kHeader || head[0] != 'B' || head[1] != 'M' || le32(head, 14) != 40 ||
         le16(head, 26) != 1 || le16(head, 28) != 24 || le32(head, 30) != 0) {
@@ -391,21 +415,20 @@ bool write_page_file(const QString& path, const QImage& image, QString* error) {
         *error = tr("There is no page to save.");
         return false;
     }
-    const QByteArray bytes = encode_bmp(image);
+    const QImage page =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+            ? image
+            : image.convertToFormat(QImage::Format_RGB32);
+    if (page.isNull()) {
+        *error = tr("Out of memory.");
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = tr("Cannot save \"%1\": %2").arg(path, file.errorString());
         return false;
     }
-    // A write cut short (a full disk) is tried again for the rest, which fails with the
-    // system's own reason.
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) break;
-        done += written;
-    }
-    if (done < bytes.size()) {
+    if (!write_bmp(file, page)) {
         *error = tr("Cannot save \"%1\": %2").arg(path, file.errorString());
         file.cancelWriting();
         return false;
