@@ -50,7 +50,20 @@ public:
     void focus_page() override {}
 };
 
+// Layout dialog and file window that are never shown.
+class NullDocumentHost : public DocumentHost {
+public:
+    void run_layout_dialog(const QString&) override {}
+    void show_file_window(const QString&) override {}
+    bool set_clipboard_image(const QImage&, QString*) override { return true; }
+};
+
 using Clock = std::chrono::steady_clock;
+
+QTemporaryDir& scratch() {
+    static QTemporaryDir dir;
+    return dir;
+}
 
 enum Page { kStartupPage = 0, kLargestPage = 1 };
 
@@ -229,8 +242,11 @@ BENCHMARK(BM_set_backup)->Arg(kStartupPage)->Arg(kLargestPage);
 // and how many distinct page-sized pixel buffers the page, its committed picture and the three
 // work pictures keep alive.
 static void BM_session_memory(benchmark::State& state) {
+    const QString path = scratch().filePath(QStringLiteral("session.tab"));
     NullHost host;
     Editor editor(host);
+    NullDocumentHost documents;
+    DocumentCommands commands(editor, documents);
     for (auto _ : state) {
         make_page(editor, kLargestPage);
         for (int i = 0; i < 20; ++i) {
@@ -250,6 +266,9 @@ static void BM_session_memory(benchmark::State& state) {
         editor.menu_undo_Click();
         editor.menu_undo_Click();
         editor.menu_revert_Click();
+        QString error;
+        if (!save_page(editor, path, &error)) qFatal("%s", qPrintable(error));
+        commands.open_path(path);
     }
     std::set<const uchar*> buffers;
     const QSize size = editor.Picture1.size();
@@ -269,11 +288,6 @@ static void BM_session_memory(benchmark::State& state) {
 BENCHMARK(BM_session_memory)->Iterations(1);
 
 namespace {
-
-QTemporaryDir& scratch() {
-    static QTemporaryDir dir;
-    return dir;
-}
 
 // The length of the page's file, found once by saving it.
 qint64 page_file_bytes(int page) {
