@@ -39,6 +39,16 @@ void expand_words(const uchar* in, QRgb* out, int from, int width) {
 
 #ifdef STRUMIX_SHUFFLE_ROWS
 
+// A streamed store takes a whole aligned block: the words before the first one go one by one.
+// Returns how many were turned.
+int expand_to_block(const uchar* in, QRgb* out, int width, quintptr block_bytes) {
+    int x = 0;
+    for (; x < width && (reinterpret_cast<quintptr>(out + x) & (block_bytes - 1)) != 0; ++x) {
+        out[x] = expanded(in + 3 * x);
+    }
+    return x;
+}
+
 bool has_shuffle() {
     static const bool supported = __builtin_cpu_supports("ssse3");
     return supported;
@@ -61,13 +71,7 @@ __attribute__((target("ssse3"))) int expand_shuffled(const uchar* in, QRgb* out,
                                                      bool stream) {
     const __m128i order = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
     const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xff000000u));
-    int x = 0;
-    // A streamed store takes a whole aligned block of 16 bytes.
-    if (stream) {
-        for (; x < width && (reinterpret_cast<quintptr>(out + x) & 15) != 0; ++x) {
-            out[x] = expanded(in + 3 * x);
-        }
-    }
+    int x = stream ? expand_to_block(in, out, width, sizeof(__m128i)) : 0;
     // Each load reads 16 bytes for 12: stop while the last 4 still lie in the row.
     for (; x + 6 <= width; x += 4) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 3 * x));
@@ -95,12 +99,7 @@ __attribute__((target("avx2"))) int expand_wide(const uchar* in, QRgb* out, int 
     const __m256i order = _mm256_broadcastsi128_si256(
         _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1));
     const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xff000000u));
-    int x = 0;
-    if (stream) {
-        for (; x < width && (reinterpret_cast<quintptr>(out + x) & 31) != 0; ++x) {
-            out[x] = expanded(in + 3 * x);
-        }
-    }
+    int x = stream ? expand_to_block(in, out, width, sizeof(__m256i)) : 0;
     // Each load reads 32 bytes for 24: stop while the last 8 still lie in the row.
     for (; x + 11 <= width; x += 8) {
         const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + 3 * x));

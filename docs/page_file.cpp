@@ -49,6 +49,14 @@ qint32 le32s(const QByteArray& bytes, int at) {
 constexpr qint64 kChunkBytes = 512 * 1024;
 constexpr int kPlainBmpHeader = 14 + 40;
 
+// A 24-bit bitmap row's bytes: three a pixel, padded to whole words.
+qsizetype plain_row_bytes(int width) { return (qsizetype(width) * 3 + 3) & ~qsizetype(3); }
+
+// How many rows of `row_bytes` go through one chunk, for a picture `height` rows high.
+int chunk_rows(qsizetype row_bytes, int height) {
+    return int(std::clamp<qint64>(kChunkBytes / row_bytes, 1, height));
+}
+
 // The headers of a 24-bit Windows bitmap, bottom row first, as Strumix writes a page.
 QByteArray bmp_header(int width, int height, qsizetype row_bytes) {
     QByteArray bytes(kPlainBmpHeader, '\0');
@@ -90,14 +98,14 @@ bool write_all(QFileDevice& file, const char* bytes, qint64 size) {
 bool write_bmp(QFileDevice& file, const QImage& page) {
     const int width = page.width();
     const int height = page.height();
-    const qsizetype row_bytes = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
+    const qsizetype row_bytes = plain_row_bytes(width);
     const QByteArray header = bmp_header(width, height, row_bytes);
     if (!write_all(file, header.constData(), header.size())) return false;
-    const int chunk_rows = int(std::clamp<qint64>(kChunkBytes / row_bytes, 1, height));
+    const int rows_per_chunk = chunk_rows(row_bytes, height);
     // Zeroed once: the padding at each row's end is never written over.
-    std::vector<uchar> chunk(size_t(chunk_rows * row_bytes), 0);
-    for (int done = 0; done < height; done += chunk_rows) {
-        const int rows = std::min(chunk_rows, height - done);
+    std::vector<uchar> chunk(size_t(rows_per_chunk * row_bytes), 0);
+    for (int done = 0; done < height; done += rows_per_chunk) {
+        const int rows = std::min(rows_per_chunk, height - done);
         for (int r = 0; r < rows; ++r) {
             const int y = height - 1 - (done + r);
             pack_bmp_row(reinterpret_cast<const QRgb*>(page.constScanLine(y)),
@@ -294,17 +302,16 @@ QByteArray file_head(QIODevice& device, int bytes) {
 // nothing when the file is any other kind of picture, for Qt's readers to decode.
 std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits, QImage* image,
                                    QString* error) {
-    constexpr int kHeader = kPlainBmpHeader;
-    const QByteArray head = file_head(device, kHeader);
-    if (head.size() < kHeader || head[0] != 'B' || head[1] != 'M' || le32(head, 14) != 40 ||
+    const QByteArray head = file_head(device, kPlainBmpHeader);
+    if (head.size() < kPlainBmpHeader || head[0] != 'B' || head[1] != 'M' || le32(head, 14) != 40 ||
         le16(head, 26) != 1 || le16(head, 28) != 24 || le32(head, 30) != 0) {
         return std::nullopt;
     }
     const qint32 width = le32s(head, 18);
     const qint32 height = le32s(head, 22);
     const quint32 offset = le32(head, 10);
-    if (width <= 0 || height <= 0 || offset < quint32(kHeader)) return std::nullopt;
-    const qint64 row_bytes = (qint64(width) * 3 + 3) & ~qint64(3);
+    if (width <= 0 || height <= 0 || offset < quint32(kPlainBmpHeader)) return std::nullopt;
+    const qint64 row_bytes = plain_row_bytes(width);
     // Asked as a division: the header's width and height multiplied overflow 64 bits.
     const qint64 after_offset = device.size() - qint64(offset);
     if (after_offset < 0 || row_bytes > after_offset / height) {
@@ -324,9 +331,9 @@ std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits,
     }
     // A device other than the file is read in order, in one band.
     const int bands = fd >= 0 ? band_count(row_bytes * height) : 1;
-    const int chunk_rows = int(std::clamp<qint64>(kChunkBytes / row_bytes, 1, height));
+    const int rows_per_chunk = chunk_rows(row_bytes, height);
     const std::unique_ptr<uchar[]> chunks(new (std::nothrow)
-                                              uchar[size_t(bands * chunk_rows * row_bytes)]);
+                                              uchar[size_t(bands * rows_per_chunk * row_bytes)]);
     if (!chunks) {
         *error = tr("Out of memory.");
         return false;
@@ -337,7 +344,7 @@ std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits,
                         height,
                         page.sizeInBytes() >= kStreamedPageBytes,
                         chunks.get(),
-                        chunk_rows,
+                        rows_per_chunk,
                         row_bytes};
     const bool read = fd >= 0 ? read_bands(rows_at(fd, offset, row_bytes), to, bands)
                               : read_band(rows_from(device, row_bytes), to, 0, 0, height);
