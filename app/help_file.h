@@ -4,24 +4,12 @@
 #include <QString>
 #include <optional>
 
+#include "page/program.h"
+
 namespace strumix {
 
 // The help file's name; the program looks for it by this name in its own folder.
 inline constexpr char kHelpFileName[] = "STRUMIX.HLP";
-
-// Help context numbers of the windows and menus: the topics of the help file.
-inline constexpr int kHelpContents = 1;
-inline constexpr int kHelpTitleWindow = 10;
-inline constexpr int kHelpMainWindow = 20;
-inline constexpr int kHelpFileMenu = 310;
-inline constexpr int kHelpEditMenu = 320;
-inline constexpr int kHelpInsertMenu = 330;
-inline constexpr int kHelpHelpMenu = 340;
-inline constexpr int kHelpFileWindow = 360;
-inline constexpr int kHelpLayoutDialog = 370;
-
-// The dynamic property that carries a window's, control's or menu's help context number.
-inline constexpr char kHelpContextProperty[] = "helpContext";
 
 // The program's folder followed by the help file's name with exactly one separator between
 // them, also when the folder is a root ("/" gives "/STRUMIX.HLP").

@@ -10,7 +10,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "edit/editor.h"
+#include "page/program.h"
 
 namespace strumix {
 
@@ -123,7 +123,7 @@ void HelpViewer::request(int context, QWidget* parent) {
     if (open(context, &error)) return;
     QString path = registered_help_file();
     if (path.isEmpty()) path = locate_help_file(QCoreApplication::applicationDirPath());
-    QMessageBox::warning(parent, QString::fromLatin1(kProgramTitle),
+    QMessageBox::warning(parent, program_title(),
                          QStringLiteral("Help is not available: the help file \"%1\" could not "
                                         "be read.\n%2")
                              .arg(path, error));

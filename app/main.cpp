@@ -4,10 +4,7 @@
 
 #include "app/help_viewer.h"
 #include "app/main_window.h"
-#include "app/qt_document_host.h"
-#include "app/qt_host.h"
-#include "docs/document_commands.h"
-#include "edit/editor.h"
+#include "app/program.h"
 #include "page/page_font.h"
 #include "page/page_memory.h"
 #include "title/title_window.h"
@@ -30,27 +27,15 @@ int main(int argc, char* argv[]) {
     auto* title = new strumix::TitleWindow;
     title->load(false);
 
-    strumix::QtHost host;
-    strumix::Editor editor(host);
-    strumix::MainWindow form1(editor);
-    host.set_window(&form1);
-    strumix::QtDocumentHost documents(editor, &form1);
-    documents.attach(host);
-    strumix::DocumentCommands commands(editor, documents);
-    strumix::connect_document_menus(form1, commands);
-    strumix::connect_file_menus(form1, commands);
-    // Loaded hidden at start-up, its folder list at the program's folder (or the user's
-    // documents when the program's folder is not theirs to write in).
-    documents.file_window();
-    editor.startup();
+    strumix::Program program;
+    program.start();
 
     title->enter_main = [&] {
-        form1.showMaximized();
-        form1.form_resize();
-        host.focus_page();
+        program.enter();
         // Once the title window has gone: opening asks its questions in dialogs of its own.
         if (!start_file.isEmpty()) {
-            QTimer::singleShot(0, &form1, [&] { commands.open_path(start_file); });
+            QTimer::singleShot(0, &program.form1(),
+                               [&] { program.commands().open_path(start_file); });
         }
     };
     title->loading_finished();

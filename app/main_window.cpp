@@ -12,59 +12,33 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "app/help_viewer.h"
+#include <QScreen>
+
 #include "app/page_widget.h"
 #include "app/symbol_carry.h"
-#include "app/tool_icons.h"
 #include "app/view_geometry.h"
-#include "edit/editor.h"
+#include "document/document.h"
+#include "edit/tool_palette.h"
+#include "edit/tool_table.h"
 #include "page/page_font.h"
+#include "page/program.h"
+#include "page/units.h"
 #include "title/title_window.h"
+#include "widgets/panels.h"
 
 namespace strumix {
 
-namespace {
-
-constexpr char kHelpContext[] = "helpContext";
-constexpr int kMainWindowHelp = 20;
-
-QRect twips_rect(int left, int top, int width, int height) {
-    return QRect(twips_to_pixels(left), twips_to_pixels(top), twips_to_pixels(width),
-                 twips_to_pixels(height));
-}
-
-QRect to_pixels(const QRect& twips) {
-    return twips_rect(twips.left(), twips.top(), twips.width(), twips.height());
-}
-
-void grey_panel(QFrame* frame, QFrame::Shadow shadow) {
-    frame->setFrameStyle(QFrame::Panel | shadow);
-    frame->setLineWidth(1);
-    frame->setAutoFillBackground(true);
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-    frame->setPalette(palette);
-}
-
-}  // namespace
-
-int twips_to_pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-int pixels_to_twips(int pixels) { return pixels * 15; }
-
-MainWindow::MainWindow(Editor& editor, QWidget* parent)
+MainWindow::MainWindow(Document& document, ToolPalette& tools, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      editor_(editor) {
+      doc_(document),
+      tools_(tools) {
     setObjectName(QStringLiteral("form1"));
-    setProperty(kHelpContext, kMainWindowHelp);
-    setWindowTitle(editor_.caption);
+    setWindowTitle(doc_.caption());
     setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    client->setPalette(palette);
+    fill_background(client, Qt::white);
     setCentralWidget(client);
     // The window's design size; it opens maximised.
     resize(twips_to_pixels(8805), twips_to_pixels(5955));
@@ -72,15 +46,19 @@ MainWindow::MainWindow(Editor& editor, QWidget* parent)
     create_view(client);
     create_option_strip(client);
     create_tool_strip(client);
+    // Every control carries the window's number; the menus, made next, keep their own.
+    set_help_context(this, kHelpMainWindow);
     create_menus();
-    new SymbolCarry(editor_, *this, *page_);
-    // Every control carries the window's number; the menus keep their own.
-    for (QWidget* child : findChildren<QWidget*>()) {
-        if (!qobject_cast<QMenu*>(child)) child->setProperty(kHelpContext, kMainWindowHelp);
-    }
+    connect_edit_menus();
+    new SymbolCarry(tools_, *this, *page_);
 
-    connect(&editor_, &Editor::stateChanged, this, &MainWindow::sync);
-    connect(&editor_.Picture1, &PagePicture::resized, this, &MainWindow::form_resize);
+    connect(&doc_, &Document::namesChanged, this, [this] { setWindowTitle(doc_.caption()); });
+    connect(&doc_, &Document::pageResized, this, &MainWindow::form_resize);
+    connect(&tools_, &ToolPalette::changed, this, &MainWindow::follow_tools);
+    connect(&tools_.location(), &CursorBox::settingsChanged, this,
+            &MainWindow::follow_cursor_settings);
+    follow_tools();
+    follow_cursor_settings();
 }
 
 QToolButton* MainWindow::tool_button(const QString& name) const {
@@ -104,25 +82,23 @@ void MainWindow::create_tool_strip(QWidget* client) {
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(twips_rect(tool.left_twips, 60, 480, 480));
         const int index = tool.index;
+        void (ToolPalette::*select)(int) = nullptr;
         switch (tool.group) {
             case ToolGroup::Erase:
-                connect(button, &QToolButton::clicked, this, [this] { editor_.btn_edit_Click(); });
-                break;
+                connect(button, &QToolButton::clicked, this, [this] { tools_.btn_edit_Click(); });
+                continue;
             case ToolGroup::Numbers:
-                connect(button, &QToolButton::clicked, this,
-                        [this, index] { editor_.btn_mode_Click(index); });
+                select = &ToolPalette::btn_mode_Click;
                 break;
             case ToolGroup::Slur:
-                connect(button, &QToolButton::clicked, this,
-                        [this, index] { editor_.pic_tool_Click(index); });
+                select = &ToolPalette::pic_tool_Click;
                 break;
             case ToolGroup::Symbol:
-                connect(button, &QToolButton::pressed, this,
-                        [this, index] { editor_.btn_bend_MouseDown(index, kLeftButton, 0, 0, 0); });
-                connect(button, &QToolButton::clicked, this,
-                        [this, index] { editor_.btn_bend_Click(index); });
+                select = &ToolPalette::btn_bend_Click;
                 break;
         }
+        connect(button, &QToolButton::clicked, this,
+                [this, select, index] { (tools_.*select)(index); });
     }
     box_activity_ = new QLabel(toolbar_);
     box_activity_->setObjectName(QStringLiteral("box_activity"));
@@ -130,7 +106,7 @@ void MainWindow::create_tool_strip(QWidget* client) {
     box_activity_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     box_activity_->setFont(page_font());
     box_activity_->setAlignment(Qt::AlignCenter);
-    box_activity_->setText(editor_.status_text);
+    box_activity_->setText(tools_.status_text());
     box_activity_->setGeometry(twips_rect(6990, 60, 1725, 465));
 }
 
@@ -154,11 +130,9 @@ void MainWindow::create_option_strip(QWidget* client) {
         box->setFont(page_font());
         box->setFocusPolicy(Qt::NoFocus);
         box->setGeometry(twips_rect(options[i].left, 60, options[i].width, 225));
-        box->setChecked(editor_.opt[i]);
-        connect(box, &QCheckBox::clicked, this, [this, i](bool checked) {
-            editor_.opt[i] = checked;
-            editor_.opt_Click(i, checked);
-        });
+        box->setChecked(tools_.opt()[i]);
+        connect(box, &QCheckBox::clicked, this,
+                [this, i](bool checked) { tools_.opt_Click(i, checked); });
         opt_[i] = box;
     }
 }
@@ -166,7 +140,7 @@ void MainWindow::create_option_strip(QWidget* client) {
 void MainWindow::create_view(QWidget* client) {
     clip_ = new ClipWidget(client);
     clip_->setGeometry(twips_rect(0, 540, 8595, 5175));
-    page_ = new PageWidget(editor_, clip_);
+    page_ = new PageWidget(doc_, tools_, clip_);
     page_->setProperty("tag", QStringLiteral("Tab Page  "));
     page_->setGeometry(twips_rect(0, 0, 8580, 3285));
 
@@ -184,104 +158,6 @@ void MainWindow::create_view(QWidget* client) {
     vscroll_->hide();
     connect(hscroll_, &QScrollBar::valueChanged, this, &MainWindow::hscroll_Change);
     connect(vscroll_, &QScrollBar::valueChanged, this, &MainWindow::VScroll_Change);
-}
-
-QAction* MainWindow::add_action(QMenu* menu, const QString& name, const QString& text,
-                                const QKeySequence& shortcut) {
-    auto* action = menu->addAction(text);
-    action->setObjectName(name);
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-    }
-    actions_.insert(name, action);
-    return action;
-}
-
-void MainWindow::create_menus() {
-    auto add_menu = [this](QMenu* parent_menu, const QString& name, const QString& text, int help) {
-        QMenu* menu = parent_menu ? parent_menu->addMenu(text) : menuBar()->addMenu(text);
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        if (help) menu->setProperty(kHelpContext, help);
-        menus_.insert(name, menu);
-        return menu;
-    };
-    auto separator = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-    };
-
-    QMenu* file = add_menu(nullptr, "menu_file", "&File", 310);
-    add_action(file, "menu_new", "&New...");
-    add_action(file, "menu_open", "&Open");
-    add_action(file, "menu_save", "&Save");
-    add_action(file, "menu_save_as", "Save &As...");
-    separator(file, "zxczxcvzxv");
-    add_action(file, "mnu_revert", "&Revert");
-    separator(file, "zzvhjkgh");
-    add_action(file, "menu_set_backup", "&Set Backup", QKeySequence(Qt::Key_F3));
-    add_action(file, "menu_revert", "&Revert to Backup", QKeySequence(Qt::Key_F4));
-    separator(file, "z_bar");
-    add_action(file, "menu_quit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-    QMenu* edit = add_menu(nullptr, "menu_edit", "&Edit", 320);
-    add_action(edit, "menu_undo", "&Undo", QKeySequence(Qt::Key_Delete));
-    add_action(edit, "mnu_copy", "&Copy Image", QKeySequence(Qt::CTRL | Qt::Key_C));
-    separator(edit, "zhjklkjh");
-    add_action(edit, "menu_page", "&Adjust Layout to Image");
-    separator(edit, "zxcv");
-    QMenu* motion = add_menu(edit, "menu_option", "Cursor &Motion", 0);
-    const char* const directions[5] = {"&Up", "&Down", "&Right", "Diagonal U&p", "Diagonal Do&wn"};
-    const Qt::Key keys[5] = {Qt::Key_A, Qt::Key_Z, Qt::Key_S, Qt::Key_D, Qt::Key_X};
-    auto* group = new QActionGroup(this);
-    group->setExclusive(true);
-    for (int i = 0; i < 5; ++i) {
-        QAction* item =
-            add_action(motion, QStringLiteral("menu_cr_%1").arg(i),
-                       QString::fromLatin1(directions[i]), QKeySequence(Qt::CTRL | keys[i]));
-        item->setCheckable(true);
-        item->setChecked(i == 2);
-        group->addAction(item);
-        connect(item, &QAction::triggered, this, [this, i] { editor_.menu_cr_Click(i); });
-    }
-    separator(motion, "z2");
-    QAction* refresh =
-        add_action(motion, "menu_cr_refresh", "Re&fresh", QKeySequence(Qt::CTRL | Qt::Key_R));
-    refresh->setCheckable(true);
-    connect(refresh, &QAction::triggered, this, [this] { editor_.menu_cr_refresh_Click(); });
-    QAction* follow =
-        add_action(motion, "mnu_follow", "&Follow Cusror", QKeySequence(Qt::CTRL | Qt::Key_F));
-    follow->setCheckable(true);
-    connect(follow, &QAction::triggered, this, [this] { editor_.mnu_follow_Click(); });
-    separator(motion, "z1");
-    QAction* save_settings = add_action(motion, "option_save_settings", "Sa&ve Settings on Exit");
-    save_settings->setCheckable(true);
-    save_settings->setChecked(true);
-
-    QMenu* insert = add_menu(nullptr, "zmenu_insert", "&Insert", 330);
-    add_action(insert, "mnu_title", "&Page Title");
-    separator(insert, "zidhglsd");
-    add_action(insert, "mnu_harmonic", "&Harmonic", QKeySequence(Qt::CTRL | Qt::Key_H));
-
-    QMenu* help = add_menu(nullptr, "zmenu_help", "&Help", 340);
-    QAction* contents =
-        add_action(help, "mnu_help_contents", "&Contents", QKeySequence(Qt::Key_F1));
-    contents->setProperty(kHelpContext, 1);
-    separator(help, "zdfgfzhhgfgfx");
-    add_action(help, "mnu_about", "&About");
-
-    connect(action("menu_quit"), &QAction::triggered, this, &QWidget::close);
-    connect(action("menu_undo"), &QAction::triggered, this, [this] { editor_.menu_undo_Click(); });
-    connect(action("menu_set_backup"), &QAction::triggered, this,
-            [this] { editor_.menu_set_backup_Click(); });
-    connect(action("menu_revert"), &QAction::triggered, this,
-            [this] { editor_.menu_revert_Click(); });
-    connect(action("mnu_harmonic"), &QAction::triggered, this,
-            [this] { editor_.mnu_harmonic_Click(); });
-    connect(action("mnu_title"), &QAction::triggered, this, [this] { editor_.mnu_title_Click(); });
-    connect(action("mnu_help_contents"), &QAction::triggered, this,
-            [this] { HelpViewer::request(kHelpContents, this); });
-    connect(action("mnu_about"), &QAction::triggered, this, &MainWindow::mnu_about_Click);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -312,17 +188,26 @@ void MainWindow::mnu_about_Click() {
 
 TitleWindow* MainWindow::about_box() const { return qobject_cast<TitleWindow*>(about_.data()); }
 
-void MainWindow::sync() {
-    setWindowTitle(editor_.caption);
-    box_activity_->setText(editor_.status_text);
-    slidewin_->setVisible(editor_.slidewin_visible);
-    for (int i = 0; i < 3; ++i) opt_[i]->setChecked(editor_.opt[i]);
-    const int motion = editor_.checked_motion_index();
+void MainWindow::follow_tools() {
+    box_activity_->setText(tools_.status_text());
+    slidewin_->setVisible(tools_.slidewin_visible());
+    for (int i = 0; i < 3; ++i) opt_[i]->setChecked(tools_.opt()[i]);
+}
+
+void MainWindow::follow_cursor_settings() {
+    const CursorBox& box = tools_.location();
+    const int motion = box.checked_motion_index();
     for (int i = 0; i < 5; ++i)
         action(QStringLiteral("menu_cr_%1").arg(i))->setChecked(i == motion);
-    action("menu_cr_refresh")->setChecked(editor_.entry_refresh == QLatin1String("on"));
-    action("mnu_follow")->setChecked(editor_.follow_checked);
-    page_->sync();
+    action("menu_cr_refresh")->setChecked(box.refresh_on());
+    action("mnu_follow")->setChecked(box.follow_checked());
+}
+
+void MainWindow::center_window() {
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    move(screen.left() + (screen.width() - frame.width()) / 2,
+         screen.top() + (screen.height() - frame.height()) / 2);
 }
 
 void MainWindow::form_resize() {
@@ -334,8 +219,8 @@ void MainWindow::form_resize() {
     in.window = QSize(pixels_to_twips(centralWidget()->width()) + 120,
                       pixels_to_twips(centralWidget()->height()) + 675);
     in.toolbar_height = pixels_to_twips(toolbar_->height());
-    in.page = QSize(pixels_to_twips(editor_.Picture1.size().width()),
-                    pixels_to_twips(editor_.Picture1.size().height()));
+    in.page = QSize(pixels_to_twips(doc_.Picture1().size().width()),
+                    pixels_to_twips(doc_.Picture1().size().height()));
     in.hscroll_height = pixels_to_twips(hscroll_->height());
     in.vscroll_width = pixels_to_twips(vscroll_->width());
     in.box_activity_left = pixels_to_twips(box_activity_->x());
@@ -346,29 +231,24 @@ void MainWindow::form_resize() {
     in.minimised = isMinimized();
     const ViewLayout out = form_resize_layout(in);
     if (out.changed) {
-        toolbar_->setGeometry(to_pixels(out.toolbar));
-        clip_->setGeometry(to_pixels(out.picture_clip));
+        toolbar_->setGeometry(twips_rect(out.toolbar));
+        clip_->setGeometry(twips_rect(out.picture_clip));
         hscroll_->setVisible(out.hscroll_visible);
-        if (out.hscroll_visible) hscroll_->setGeometry(to_pixels(out.hscroll));
+        if (out.hscroll_visible) hscroll_->setGeometry(twips_rect(out.hscroll));
         {
             const QSignalBlocker block(vscroll_);
             vscroll_->setRange(0, out.vscroll_maximum);
             vscroll_->setPageStep(std::max(1, pixels_to_twips(clip_->height())));
         }
         vscroll_->setVisible(out.vscroll_visible);
-        if (out.vscroll_visible) vscroll_->setGeometry(to_pixels(out.vscroll));
+        if (out.vscroll_visible) vscroll_->setGeometry(twips_rect(out.vscroll));
         clip_->set_tiled(out.tile_background);
         QRect status = box_activity_->geometry();
         status.setWidth(twips_to_pixels(out.box_activity_width));
         box_activity_->setGeometry(status);
-        place_page(out.page_pos);
-        page_->sync();
+        page_->move(twips_to_pixels(out.page_pos.x()), twips_to_pixels(out.page_pos.y()));
     }
     laying_out_ = false;
-}
-
-void MainWindow::place_page(QPoint pos_twips) {
-    page_->move(twips_to_pixels(pos_twips.x()), twips_to_pixels(pos_twips.y()));
 }
 
 void MainWindow::hscroll_Change(int value) {
@@ -396,7 +276,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     QMainWindow::mousePressEvent(event);
-    editor_.Form_Click();
+    tools_.Form_Click();
 }
 
 }  // namespace strumix

@@ -16,19 +16,20 @@ class QToolButton;
 namespace strumix {
 
 class ClipWidget;
-class Editor;
+class Document;
 class PageWidget;
 class TitleWindow;
+class ToolPalette;
 
 // The main window `form1`: tool strip, status box, option strip, the page in its viewport with
-// two scroll bars, and the menus. It composes and wires; the behaviour lives in the editor.
+// two scroll bars, and the menus. It composes and wires; the behaviour lives in the tools and
+// the document, and each part of the window follows the signal that concerns it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Editor& editor, QWidget* parent = nullptr);
+    MainWindow(Document& document, ToolPalette& tools, QWidget* parent = nullptr);
 
-    Editor& editor() { return editor_; }
     // A menu item by its name ("menu_open", "menu_cr_2", ...).
     QAction* action(const QString& name) const { return actions_.value(name); }
     QMenu* menu(const QString& name) const { return menus_.value(name); }
@@ -44,8 +45,8 @@ public:
 
     // Lays out strip, viewport, page and bars for the window's and the page's size.
     void form_resize();
-    // Shows the editor's state: caption, status, options, check marks, page and cursor box.
-    void sync();
+    // Centres the window on the screen (its size when not maximised).
+    void center_window();
     // Asked before the window closes (Exit, the close box); false keeps the program running.
     std::function<bool()> query_unload;
     // Help, "&About": the title window as the About box.
@@ -62,14 +63,18 @@ private:
     void create_tool_strip(QWidget* client);
     void create_option_strip(QWidget* client);
     void create_view(QWidget* client);
+    // The menu tree with its shortcuts, check marks and help numbers (main_menus.cpp).
     void create_menus();
+    void connect_edit_menus();
     QAction* add_action(QMenu* menu, const QString& name, const QString& text,
                         const QKeySequence& shortcut = {});
+    void follow_tools();
+    void follow_cursor_settings();
     void hscroll_Change(int value);
     void VScroll_Change(int value);
-    void place_page(QPoint pos_twips);
 
-    Editor& editor_;
+    Document& doc_;
+    ToolPalette& tools_;
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
     QFrame* toolbar_ = nullptr;
@@ -83,9 +88,5 @@ private:
     bool laying_out_ = false;
     QPointer<QWidget> about_;
 };
-
-// Twips to pixels and back, at 15 twips a pixel.
-int twips_to_pixels(int twips);
-int pixels_to_twips(int pixels);
 
 }  // namespace strumix

@@ -1,149 +1,128 @@
 #include "app/page_widget.h"
 
-#include <QFrame>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "edit/editor.h"
-#include "edit/key_codes.h"
+#include "document/document.h"
+#include "edit/tool_palette.h"
 #include "page/glyphs.h"
 #include "page/page_font.h"
 
 namespace strumix {
 
-LineBand::LineBand(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("line1"));
+namespace {
+
+// The pixels a one-pixel outline of `rect` covers, as four thin rectangles.
+QRegion outline(const QRect& rect) {
+    if (rect.isEmpty()) return QRegion();
+    return QRegion(rect) - QRegion(rect.adjusted(1, 1, -1, -1));
+}
+
+QRect line_span(const QLine& line) {
+    return QRect(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1);
+}
+
+}  // namespace
+
+CursorBoxLabel::CursorBoxLabel(QWidget* parent) : QLabel(parent) {
+    setObjectName(QStringLiteral("location"));
+    setFont(page_font());
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
 }
 
-void LineBand::set_line(const QLine& line) {
-    line_ = line;
-    const QRect span = QRect(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1);
-    setGeometry(span);
-    update();
-}
-
-void LineBand::paintEvent(QPaintEvent*) {
+void CursorBoxLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.fillRect(rect(), QColor(0xFF, 0xFF, 0xC0));
     painter.setPen(QPen(Qt::black, 0));
-    painter.drawLine(line_.translated(-pos()));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setFont(font());
+    painter.drawText(rect().adjusted(1, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, text());
 }
 
-PageWidget::PageWidget(Editor& editor, QWidget* parent)
-    : QWidget(parent),
-      editor_(editor),
-      location_(new QLabel(this)),
-      box_(new QFrame(this)),
-      line1_(new LineBand(this)) {
+PageWidget::PageWidget(Document& document, ToolPalette& tools, QWidget* parent)
+    : QWidget(parent), doc_(document), tools_(tools), location_(new CursorBoxLabel(this)) {
     setObjectName(QStringLiteral("Picture1"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::CrossCursor);
 
-    location_->setObjectName(QStringLiteral("location"));
-    location_->setFont(page_font());
-    location_->setAutoFillBackground(true);
-    location_->setFrameShape(QFrame::Box);
-    location_->setLineWidth(1);
-    location_->setContentsMargins(0, 0, 0, 0);
-    location_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    location_->setIndent(0);
-    location_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette palette = location_->palette();
-    palette.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    location_->setPalette(palette);
-
-    box_->setObjectName(QStringLiteral("box"));
-    box_->setFrameShape(QFrame::Box);
-    box_->setLineWidth(1);
-    box_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    box_->hide();
-
-    connect(&editor_.Picture1, &PagePicture::changed, this,
-            [this](const QRect& rect) { update(rect); });
-    connect(&editor_.Picture1, &PagePicture::resized, this, [this] { sync(); });
+    connect(&doc_, &Document::pageChanged, this, [this](const QRect& rect) { update(rect); });
+    connect(&doc_, &Document::pageResized, this, &PageWidget::follow_page_size);
+    connect(&tools_.location(), &CursorBox::changed, this, &PageWidget::follow_cursor_box);
+    connect(&tools_, &ToolPalette::changed, this, &PageWidget::follow_tools);
+    connect(&tools_, &ToolPalette::overlayChanged, this, &PageWidget::follow_overlay);
+    follow_page_size();
+    follow_cursor_box();
+    follow_tools();
 }
 
-void PageWidget::sync() {
-    const QImage& image = editor_.Picture1.image();
-    if (size() != image.size()) resize(image.size());
-    const CursorBox& box = editor_.location;
-    location_->setGeometry(qRound(box.left * kColumnPixels), qRound(box.top * kRowPixels),
+void PageWidget::follow_page_size() {
+    const QSize size = doc_.Picture1().size();
+    if (this->size() != size) resize(size);
+}
+
+void PageWidget::follow_cursor_box() {
+    const CursorBox& box = tools_.location();
+    location_->setGeometry(qRound(box.left() * kColumnPixels), qRound(box.top() * kRowPixels),
                            qRound(CursorBox::kWidth * kColumnPixels),
                            qRound(CursorBox::kHeight * kRowPixels));
-    location_->setText(box.caption);
-    location_->setVisible(box.visible);
-    box_->setGeometry(editor_.box_band);
-    box_->setVisible(editor_.box_visible);
-    if (editor_.line1_visible) line1_->set_line(editor_.line1_band);
-    line1_->setVisible(editor_.line1_visible);
-    setCursor(editor_.page_pointer == PagePointer::CrossHair ? Qt::CrossCursor : Qt::ArrowCursor);
+    location_->setText(box.caption());
+    location_->setVisible(box.visible());
+}
+
+void PageWidget::follow_tools() {
+    setCursor(tools_.page_pointer() == PagePointer::CrossHair ? Qt::CrossCursor : Qt::ArrowCursor);
+}
+
+void PageWidget::follow_overlay() {
+    const Overlay& overlay = tools_.overlay();
+    QRegion dirty;
+    if (box_visible_) dirty += outline(box_shown_);
+    if (line_visible_) dirty += line_span(line_shown_);
+    box_visible_ = overlay.box_visible;
+    box_shown_ = overlay.box;
+    line_visible_ = overlay.line1_visible;
+    line_shown_ = overlay.line1;
+    if (box_visible_) dirty += outline(box_shown_);
+    if (line_visible_) dirty += line_span(line_shown_);
+    if (!dirty.isEmpty()) update(dirty);
 }
 
 QPointF PageWidget::to_page_units(QPointF pixels) const {
-    return QPointF(editor_.Picture1.from_pixels_x(pixels.x()),
-                   editor_.Picture1.from_pixels_y(pixels.y()));
-}
-
-int PageWidget::button_code(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return kLeftButton;
-        case Qt::RightButton:
-            return kRightButton;
-        case Qt::MiddleButton:
-            return kMiddleButton;
-        default:
-            return 0;
-    }
-}
-
-int PageWidget::buttons_code(Qt::MouseButtons buttons) {
-    int code = 0;
-    if (buttons & Qt::LeftButton) code |= kLeftButton;
-    if (buttons & Qt::RightButton) code |= kRightButton;
-    if (buttons & Qt::MiddleButton) code |= kMiddleButton;
-    return code;
+    return QPointF(doc_.Picture1().from_pixels_x(pixels.x()),
+                   doc_.Picture1().from_pixels_y(pixels.y()));
 }
 
 void PageWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect rect = event->rect();
-    painter.drawImage(rect.topLeft(), editor_.Picture1.image(), rect);
-    const QRegion outside = QRegion(rect) - QRegion(editor_.Picture1.image().rect());
-    for (const QRect& part : outside) painter.fillRect(part, Qt::white);
+    const QImage& image = doc_.Picture1().image();
+    for (const QRect& part : event->region()) {
+        painter.drawImage(part.topLeft(), image, part);
+        const QRegion outside = QRegion(part) - QRegion(image.rect());
+        for (const QRect& blank : outside) painter.fillRect(blank, Qt::white);
+    }
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(Qt::NoBrush);
+    if (box_visible_) painter.drawRect(box_shown_.adjusted(0, 0, -1, -1));
+    if (line_visible_) painter.drawLine(line_shown_);
 }
 
 void PageWidget::mousePressEvent(QMouseEvent* event) {
-    const QPointF p = to_page_units(event->position());
-    editor_.Picture1_MouseDown(button_code(event->button()), shift_state(event->modifiers()), p.x(),
-                               p.y());
+    tools_.Picture1_MouseDown(event->button(), to_page_units(event->position()));
 }
 
 void PageWidget::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF p = to_page_units(event->position());
-    editor_.Picture1_MouseMove(buttons_code(event->buttons()), shift_state(event->modifiers()),
-                               p.x(), p.y());
+    tools_.Picture1_MouseMove(to_page_units(event->position()));
 }
 
 void PageWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF p = to_page_units(event->position());
-    editor_.Picture1_MouseUp(button_code(event->button()), shift_state(event->modifiers()), p.x(),
-                             p.y());
+    tools_.Picture1_MouseUp(to_page_units(event->position()));
 }
 
 void PageWidget::keyPressEvent(QKeyEvent* event) {
-    const int code = virtual_key_code(event->key(), event->modifiers());
-    if (code == 0 || code == kVkDelete) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    editor_.Picture1_KeyDown(code, shift_state(event->modifiers()));
+    if (!tools_.Picture1_KeyDown(event->key(), event->modifiers())) QWidget::keyPressEvent(event);
 }
 
 // Tab and Backtab are not for moving the focus off the page.

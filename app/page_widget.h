@@ -1,45 +1,39 @@
 #pragma once
 
+#include <QLabel>
+#include <QLine>
+#include <QRect>
 #include <QWidget>
-
-class QFrame;
-class QLabel;
 
 namespace strumix {
 
-class Editor;
+class Document;
+class ToolPalette;
 
-// The slur tools' rubber-band line `line1`: a thin child of the page covering the line's span.
-class LineBand : public QWidget {
+// The cursor box `location` on screen: its entry on the window background colour inside a
+// one-pixel single-line border.
+class CursorBoxLabel : public QLabel {
     Q_OBJECT
 
 public:
-    explicit LineBand(QWidget* parent);
-    void set_line(const QLine& line);
+    explicit CursorBoxLabel(QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    QLine line_;
 };
 
-// The tab page `Picture1` on screen: shows the page's drawn image, the cursor box `location`
-// and the rubber bands over it, and turns mouse and key events into calls on the editor with
-// positions in the page's current unit.
+// The tab page `Picture1` on screen: shows the page's drawn image, the cursor box and the rubber
+// bands over it, repaints just what the document says changed, and hands mouse and key events
+// to the tools with positions in the page's current unit.
 class PageWidget : public QWidget {
     Q_OBJECT
 
 public:
-    PageWidget(Editor& editor, QWidget* parent);
+    PageWidget(Document& document, ToolPalette& tools, QWidget* parent);
 
-    // Brings size, cursor box, bands and pointer in line with the editor.
-    void sync();
     QLabel* location() const { return location_; }
     // A widget position converted to the page's current unit.
     QPointF to_page_units(QPointF pixels) const;
-    static int button_code(Qt::MouseButton button);
-    static int buttons_code(Qt::MouseButtons buttons);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,10 +44,19 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    Editor& editor_;
-    QLabel* location_;
-    QFrame* box_;
-    LineBand* line1_;
+    void follow_page_size();
+    void follow_cursor_box();
+    void follow_tools();
+    // Repaints what the bands covered before and cover now: their edges, not what lies inside.
+    void follow_overlay();
+
+    Document& doc_;
+    ToolPalette& tools_;
+    CursorBoxLabel* location_;
+    QRect box_shown_;
+    QLine line_shown_;
+    bool box_visible_ = false;
+    bool line_visible_ = false;
 };
 
 // The viewport `picture_clip`: clips the page and shows the tiled background around it when

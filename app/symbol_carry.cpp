@@ -8,7 +8,8 @@
 #include <QWindow>
 
 #include "app/page_widget.h"
-#include "edit/editor.h"
+#include "edit/tool_palette.h"
+#include "page/glyphs.h"
 
 namespace strumix {
 
@@ -21,18 +22,18 @@ QCursor symbol_cursor(const QImage& symbol) {
 
 }  // namespace
 
-SymbolCarry::SymbolCarry(Editor& editor, QMainWindow& window, PageWidget& page)
-    : QObject(&window), editor_(editor), window_(window), page_(page) {
+SymbolCarry::SymbolCarry(ToolPalette& tools, QMainWindow& window, PageWidget& page)
+    : QObject(&window), tools_(tools), window_(window), page_(page) {
     setObjectName(QStringLiteral("symbol_carry"));
-    connect(&editor_, &Editor::stateChanged, this, &SymbolCarry::follow_editor);
+    connect(&tools_, &ToolPalette::changed, this, &SymbolCarry::follow_tools);
 }
 
 SymbolCarry::~SymbolCarry() {
     if (active()) end();
 }
 
-void SymbolCarry::follow_editor() {
-    const int wanted = editor_.carried_symbol;
+void SymbolCarry::follow_tools() {
+    const int wanted = tools_.carried_symbol();
     if (wanted == symbol_) return;
     if (wanted < 0) {
         end();
@@ -42,7 +43,7 @@ void SymbolCarry::follow_editor() {
 }
 
 void SymbolCarry::begin(int symbol) {
-    const QCursor cursor = symbol_cursor(editor_.pic_bend[symbol]);
+    const QCursor cursor = symbol_cursor(Glyphs::get().pic_bend[symbol]);
     if (active()) {
         QGuiApplication::changeOverrideCursor(cursor);
     } else {
@@ -75,21 +76,15 @@ void SymbolCarry::drop(QPoint global) {
     const int symbol = symbol_;
     // The carry is over whatever lies under the pointer.
     end();
-    editor_.carried_symbol = -1;
     switch (target_at(global)) {
-        case Target::Page: {
-            const QPointF p = page_.to_page_units(page_.mapFromGlobal(QPointF(global)));
-            editor_.Picture1_DragDrop(symbol, p.x(), p.y());
+        case Target::Page:
+            tools_.Picture1_DragDrop(symbol, page_.mapFromGlobal(QPointF(global)));
             break;
-        }
-        case Target::Window: {
-            const QPoint p = window_.mapFromGlobal(global);
-            editor_.Form_DragDrop(symbol, p.x(), p.y());
+        case Target::Window:
+            tools_.Form_DragDrop(symbol);
             break;
-        }
         case Target::Elsewhere:
-            // The tool's name stays in the status box and the page stays in pixels.
-            editor_.notify();
+            tools_.drop_elsewhere();
             break;
     }
 }
@@ -97,8 +92,7 @@ void SymbolCarry::drop(QPoint global) {
 void SymbolCarry::abandon() {
     if (!active()) return;
     end();
-    editor_.carried_symbol = -1;
-    editor_.notify();
+    tools_.drop_elsewhere();
 }
 
 bool SymbolCarry::in_window(QObject* receiver) const {
@@ -134,15 +128,9 @@ bool SymbolCarry::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             // The click that ends the carry counts where its button comes up.
             return true;
-        case QEvent::MouseMove: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const QPoint global = mouse->globalPosition().toPoint();
-            if (target_at(global) == Target::Page) {
-                const QPointF p = page_.to_page_units(page_.mapFromGlobal(QPointF(global)));
-                editor_.Picture1_DragOver(symbol_, p.x(), p.y(), 2);
-            }
+        case QEvent::MouseMove:
+            // Passing over the page while carrying a symbol changes nothing.
             return true;
-        }
         case QEvent::MouseButtonRelease:
             drop(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
             return true;

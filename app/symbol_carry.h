@@ -7,10 +7,10 @@ class QMainWindow;
 
 namespace strumix {
 
-class Editor;
 class PageWidget;
+class ToolPalette;
 
-// Carrying a notation symbol from its tool button to the page. While the editor has a symbol
+// Carrying a notation symbol from its tool button to the page. While the tools have a symbol
 // picked up, the pointer shows that symbol (its hot spot at the centre) and every mouse event
 // of the program comes here until the next release of a button; where that release happens
 // decides: over the page the symbol is stamped, over the bare window it is thrown away and
@@ -21,7 +21,7 @@ class SymbolCarry : public QObject {
 public:
     enum class Target { Page, Window, Elsewhere };
 
-    SymbolCarry(Editor& editor, QMainWindow& window, PageWidget& page);
+    SymbolCarry(ToolPalette& tools, QMainWindow& window, PageWidget& page);
     ~SymbolCarry() override;
 
     bool active() const { return symbol_ >= 0; }
@@ -33,8 +33,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Starts, switches or ends the carry to match the editor's carried symbol.
-    void follow_editor();
+    // Starts, switches or ends the carry to match the tools' carried symbol.
+    void follow_tools();
     void begin(int symbol);
     void end();
     void drop(QPoint global);
@@ -42,7 +42,7 @@ private:
     void abandon();
     bool in_window(QObject* receiver) const;
 
-    Editor& editor_;
+    ToolPalette& tools_;
     QMainWindow& window_;
     PageWidget& page_;
     int symbol_ = -1;

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "edit/busy_pointer.h"
-#include "edit/editor.h"
+#include "document/busy_pointer.h"
+#include "document/document.h"
 #include "edit/whole_units.h"
 #include "page/page_renderer.h"
 
@@ -30,46 +30,55 @@ void cut_section(PagePicture& page, const LayoutModel& model, const QRect& secti
     page.set_scale_mode(unit);
 }
 
-void Editor::place_box_band() {
-    const QRect units = spanned_rect(drag_start_x, drag_start_y, drag_end_x, drag_end_y);
-    const int left = static_cast<int>(std::lround(Picture1.to_pixels_x(units.x())));
-    const int top = static_cast<int>(std::lround(Picture1.to_pixels_y(units.y())));
-    const int right =
-        static_cast<int>(std::lround(Picture1.to_pixels_x(units.x() + units.width())));
-    const int bottom =
-        static_cast<int>(std::lround(Picture1.to_pixels_y(units.y() + units.height())));
+void EraseTool::place_box_band() {
+    const PagePicture& page = ctx_.doc.Picture1();
+    const QRect units = spanned_rect(drag_start_x_, drag_start_y_, drag_end_x_, drag_end_y_);
+    const int left = static_cast<int>(std::lround(page.to_pixels_x(units.x())));
+    const int top = static_cast<int>(std::lround(page.to_pixels_y(units.y())));
+    const int right = static_cast<int>(std::lround(page.to_pixels_x(units.x() + units.width())));
+    const int bottom = static_cast<int>(std::lround(page.to_pixels_y(units.y() + units.height())));
     // A band narrower than a pixel (a twip-sized one) still shows as one pixel.
-    box_band = QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    ctx_.overlay.box = QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
 }
 
-void Editor::erase_press(double x, double y) {
-    drag_start_x = drag_end_x = whole_unit(x);
-    drag_start_y = drag_end_y = whole_unit(y);
+void EraseTool::press(QPointF at) {
+    mouse_is_down_ = true;
+    drag_start_x_ = drag_end_x_ = whole_unit(at.x());
+    drag_start_y_ = drag_end_y_ = whole_unit(at.y());
     place_box_band();
-    box_visible = true;
-    notify();
+    ctx_.overlay.box_visible = true;
+    ctx_.overlay_changed();
 }
 
-void Editor::erase_move(double x, double y) {
-    drag_end_x = whole_unit(x);
-    drag_end_y = whole_unit(y);
+void EraseTool::move(QPointF at) {
+    if (!mouse_is_down_) return;
+    drag_end_x_ = whole_unit(at.x());
+    drag_end_y_ = whole_unit(at.y());
     place_box_band();
-    notify();
+    ctx_.overlay_changed();
 }
 
-void Editor::erase_release(double x, double y) {
-    box_visible = false;
-    drag_end_x = whole_unit(x);
-    drag_end_y = whole_unit(y);
+void EraseTool::release(QPointF at) {
+    if (!mouse_is_down_) return;
+    mouse_is_down_ = false;
+    ctx_.overlay.box_visible = false;
+    drag_end_x_ = whole_unit(at.x());
+    drag_end_y_ = whole_unit(at.y());
     place_box_band();
-    {
-        BusyPointer busy;
-        cut_section(Picture1, model,
-                    spanned_rect(drag_start_x, drag_start_y, drag_end_x, drag_end_y));
-        // The tool stays selected but from now on works in twips, the unit its next drag reports.
-        Picture1.set_scale_mode(ScaleMode::Twips);
-    }
-    notify();
+    ctx_.overlay_changed();
+    BusyPointer busy;
+    PagePicture& page = ctx_.doc.Picture1();
+    cut_section(page, ctx_.doc.model(),
+                spanned_rect(drag_start_x_, drag_start_y_, drag_end_x_, drag_end_y_));
+    // The tool stays selected but from now on works in twips, the unit its next drag reports.
+    page.set_scale_mode(ScaleMode::Twips);
+}
+
+void EraseTool::cancel() {
+    mouse_is_down_ = false;
+    if (!ctx_.overlay.box_visible) return;
+    ctx_.overlay.box_visible = false;
+    ctx_.overlay_changed();
 }
 
 }  // namespace strumix

@@ -2,6 +2,7 @@
 
 #include <QRect>
 
+#include "edit/tool.h"
 #include "page/layout_model.h"
 #include "page/page_picture.h"
 
@@ -16,5 +17,27 @@ QRect spanned_rect(int x1, int y1, int x2, int y2);
 // bar lines, captions and string names of the whole page are drawn again over it. The page's
 // scale is left as it was.
 void cut_section(PagePicture& page, const LayoutModel& model, const QRect& section);
+
+// "Cut section of image": a drag spans the rubber band `box`; the release cuts it out.
+class EraseTool : public Tool {
+public:
+    explicit EraseTool(ToolContext context) : ctx_(std::move(context)) {}
+
+    void press(QPointF at) override;
+    void move(QPointF at) override;
+    void release(QPointF at) override;
+    void cancel() override;
+
+private:
+    // The band over the rectangle spanned by the drag, shown in pixels.
+    void place_box_band();
+
+    ToolContext ctx_;
+    bool mouse_is_down_ = false;
+    int drag_start_x_ = 0;
+    int drag_start_y_ = 0;
+    int drag_end_x_ = 0;
+    int drag_end_y_ = 0;
+};
 
 }  // namespace strumix

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "edit/busy_pointer.h"
-#include "edit/editor.h"
+#include "document/busy_pointer.h"
+#include "document/document.h"
 #include "edit/whole_units.h"
 
 namespace strumix {
@@ -56,66 +56,73 @@ QLine pixel_line(const PagePicture& page, int x1, int y1, int x2, int y2) {
 
 }  // namespace
 
-void Editor::slur_press(double x, double y) {
-    line1_visible = true;
-    drag_start_x = drag_end_x = whole_unit(x);
-    drag_start_y = drag_end_y = whole_unit(y);
-    line1_band = pixel_line(Picture1, drag_start_x, drag_start_y, drag_end_x, drag_end_y);
-    notify();
+void SlurTool::show_band() {
+    ctx_.overlay.line1 =
+        pixel_line(ctx_.doc.Picture1(), drag_start_x_, drag_start_y_, drag_end_x_, drag_end_y_);
+    ctx_.overlay_changed();
 }
 
-void Editor::slur_move(double x, double y) {
-    drag_end_x = whole_unit(x);
-    drag_end_y = drag_start_y;
+void SlurTool::press(QPointF at) {
+    mouse_is_down_ = true;
+    ctx_.overlay.line1_visible = true;
+    drag_start_x_ = drag_end_x_ = whole_unit(at.x());
+    drag_start_y_ = drag_end_y_ = whole_unit(at.y());
+    show_band();
+}
+
+void SlurTool::move(QPointF at) {
+    if (!mouse_is_down_) return;
+    drag_end_x_ = whole_unit(at.x());
+    drag_end_y_ = drag_start_y_;
     // Only a slide drawn as a line follows the pointer up and down; arcs are level.
-    if (model.current_tool == kToolSlide && opt[1]) drag_end_y = whole_unit(y);
-    line1_band = pixel_line(Picture1, drag_start_x, drag_start_y, drag_end_x, drag_end_y);
-    notify();
+    if (kind_ == kToolSlide && ctx_.opt[1]) drag_end_y_ = whole_unit(at.y());
+    show_band();
 }
 
-void Editor::slur_release(double x, double) {
-    const bool slide = model.current_tool == kToolSlide;
-    if (slide && opt[1]) {
-        Picture1.set_fore_color(Qt::black);
-        Picture1.line(drag_start_x, drag_start_y, drag_end_x, drag_end_y);
-        drag_start_y = drag_end_y;
+void SlurTool::release(QPointF at) {
+    if (!mouse_is_down_) return;
+    mouse_is_down_ = false;
+    PagePicture& page = ctx_.doc.Picture1();
+    const bool slide = kind_ == kToolSlide;
+    if (slide && ctx_.opt[1]) {
+        page.set_fore_color(Qt::black);
+        page.line(drag_start_x_, drag_start_y_, drag_end_x_, drag_end_y_);
+        drag_start_y_ = drag_end_y_;
         // Slurs take no undo copy, so only a commit lets New and Open see the page has changed;
         // without it slurs drawn on a fresh page would be thrown away without a question.
-        commit_page();
+        ctx_.doc.commit_page();
     }
-    drag_end_x = whole_unit(x);
-    const SlurArc arc = slur_arc(drag_start_x, drag_start_y, drag_end_x);
-    arc_center_y = arc.center_y;
-    arc_mid_x = arc.mid_x;
-    int letter_row = drag_start_y - 300;
-    line1_visible = false;
+    drag_end_x_ = whole_unit(at.x());
+    const SlurArc arc = slur_arc(drag_start_x_, drag_start_y_, drag_end_x_);
+    int letter_row = drag_start_y_ - 300;
+    ctx_.overlay.line1_visible = false;
+    ctx_.overlay_changed();
     // Released at or left of the press: no arc and no letter; a slide's line stays.
-    if (drag_end_x <= drag_start_x) {
-        notify();
-        return;
+    if (drag_end_x_ <= drag_start_x_) return;
+    BusyPointer busy;
+    bool drew = false;
+    if (slide && !ctx_.opt[0]) {
+        letter_row = drag_start_y_ <= drag_end_y_ ? drag_end_y_ - 300 : drag_start_y_ - 150;
+    } else {
+        page.set_fore_color(Qt::black);
+        page.arc(arc.mid_x, arc.centre_y(), arc.radius, kSlurArcStart, kSlurArcEnd, arc.aspect);
+        drew = true;
     }
-    {
-        BusyPointer busy;
-        bool drew = false;
-        if (slide && !opt[0]) {
-            letter_row = drag_start_y <= drag_end_y ? drag_end_y - 300 : drag_start_y - 150;
-        } else {
-            Picture1.set_fore_color(Qt::black);
-            Picture1.arc(arc_mid_x, arc.centre_y(), arc.radius, kSlurArcStart, kSlurArcEnd,
-                         arc.aspect);
-            drew = true;
-        }
-        if (opt[2]) {
-            const int tool = model.current_tool;
-            Picture1.set_bold(false);
-            Picture1.set_underline(false);
-            Picture1.set_current(slur_letter_left(tool, arc_mid_x), letter_row);
-            Picture1.print(slur_letter(tool));
-            drew = true;
-        }
-        if (drew) commit_page();
+    if (ctx_.opt[2]) {
+        page.set_bold(false);
+        page.set_underline(false);
+        page.set_current(slur_letter_left(kind_, arc.mid_x), letter_row);
+        page.print(slur_letter(kind_));
+        drew = true;
     }
-    notify();
+    if (drew) ctx_.doc.commit_page();
+}
+
+void SlurTool::cancel() {
+    mouse_is_down_ = false;
+    if (!ctx_.overlay.line1_visible) return;
+    ctx_.overlay.line1_visible = false;
+    ctx_.overlay_changed();
 }
 
 }  // namespace strumix

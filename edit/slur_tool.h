@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "edit/tool.h"
+
 namespace strumix {
 
 // The flat arc of a slur from `start_x` to `end_x` at height `start_y`, all in twips.
@@ -25,5 +27,29 @@ int slur_letter_left(int tool, int mid_x);
 inline constexpr double kSlurPi = 3.14159;
 inline constexpr double kSlurArcStart = kSlurPi / 4;
 inline constexpr double kSlurArcEnd = 3 * kSlurPi / 4;
+
+// The slur tools, one per kind (hammer-on, pull-off, hammer and pull-off, slide; the codes of
+// `current_tool`): a level drag shows the band `line1` and the release draws the arc and the
+// letter the draw options ask for. A slide drawn as a line follows the pointer up and down.
+class SlurTool : public Tool {
+public:
+    SlurTool(ToolContext context, int kind) : ctx_(std::move(context)), kind_(kind) {}
+
+    void press(QPointF at) override;
+    void move(QPointF at) override;
+    void release(QPointF at) override;
+    void cancel() override;
+
+private:
+    void show_band();
+
+    ToolContext ctx_;
+    int kind_;
+    bool mouse_is_down_ = false;
+    int drag_start_x_ = 0;
+    int drag_start_y_ = 0;
+    int drag_end_x_ = 0;
+    int drag_end_y_ = 0;
+};
 
 }  // namespace strumix

@@ -1,7 +1,6 @@
 #include "layout/layout_dialog.h"
 
 #include <QComboBox>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -14,19 +13,20 @@
 #include <algorithm>
 #include <cmath>
 
-#include "edit/editor.h"
+#include "document/questions.h"
 #include "page/page_font.h"
+#include "page/program.h"
+#include "page/units.h"
+#include "widgets/panels.h"
 
 namespace strumix {
 
 namespace {
 
-constexpr char kHelpContext[] = "helpContext";
-
-int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int px(int twips) { return twips_to_pixels(twips); }
 
 void place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(px(left), px(top), px(width), px(height));
+    widget->setGeometry(twips_rect(left, top, width, height));
 }
 
 QString indexed(const char* name, int index) {
@@ -93,37 +93,31 @@ QScrollBar* hscroll(QWidget* parent, const QString& name, int minimum, int maxim
 
 }  // namespace
 
-LayoutDialog::LayoutDialog(Editor& editor, QWidget* parent)
+LayoutDialog::LayoutDialog(Questions& questions, const LayoutModel& initial, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      editor_(editor),
-      core_(editor) {
+      questions_(questions) {
     setObjectName(QStringLiteral("layout"));
-    setWindowTitle(core_.caption);
+    setWindowTitle(QString::fromLatin1(kLayoutDesignCaption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/layout.png")));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(px(4170), px(2910));
     QFont font = page_font();
     font.setStyleStrategy(QFont::PreferDefault);
     setFont(font);
+    fill_background(this, kPanelGrey);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     palette.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
     setPalette(palette);
-    setAutoFillBackground(true);
 
     create_notes_frame();
     create_across_frame();
     create_staffs_frame();
     create_buttons();
     create_props_panel();
-    setProperty(kHelpContext, kLayoutHelpContext);
-    for (QWidget* child : findChildren<QWidget*>()) {
-        child->setProperty(kHelpContext, kLayoutHelpContext);
-    }
-    core_.hide_dialog = [this] { hide(); };
-    load();
+    set_help_context(this, kHelpLayoutDialog);
+    load(initial);
 }
 
 void LayoutDialog::create_notes_frame() {
@@ -151,7 +145,6 @@ void LayoutDialog::create_across_frame() {
         option->setObjectName(indexed("across", i));
         place(option, lefts[i], tops[i], 450, 285);
         black_text(option);
-        connect(option, &QRadioButton::clicked, this, [this, i] { across_Click(i); });
         across_[i] = option;
     }
 }
@@ -226,7 +219,7 @@ void LayoutDialog::create_props_panel() {
     connect(assign, &QPushButton::clicked, this, &LayoutDialog::btn_ok_props_Click);
 }
 
-void LayoutDialog::load() {
+void LayoutDialog::load(const LayoutModel& model) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen) {
         const QRect area = screen->geometry();
@@ -237,40 +230,33 @@ void LayoutDialog::load() {
         instruments_->addItem(QString::fromLatin1(instrument.entry));
     }
     instruments_->setCurrentIndex(-1);
-    const LayoutModel& model = editor_.model;
-    for (int i = 0; i < kMaxStaffs; ++i) Command2_[i]->setText(model.line_props[i].caption);
     across_[qBound(1, model.measures_across, kMaxMeasuresAcross) - 1]->setChecked(true);
     const int staffs = qBound(1, model.num_lines, kMaxStaffs) - 1;
     lines_[staffs]->setChecked(true);
     lines_Click(staffs);
     HScroll1_->setValue(model.notes_per_measure);
     HScroll1_Change(HScroll1_->value());
+    take_staffs(model);
     lnum_ = 0;
 }
 
-void LayoutDialog::set_caption(const QString& caption) {
-    core_.caption = caption;
-    setWindowTitle(caption);
-}
-
-void LayoutDialog::run_modal() {
-    setWindowTitle(core_.caption);
-    show();
-    raise();
-    activateWindow();
-    QEventLoop loop;
-    loops_.push_back(&loop);
-    loop.exec(QEventLoop::DialogExec);
-    loops_.pop_back();
-}
-
-void LayoutDialog::setVisible(bool visible) {
-    QDialog::setVisible(visible);
-    // Hiding ends every modal showing under way; an OK that shows the dialog again runs a
-    // showing of its own before the outer one returns.
-    if (!visible) {
-        for (QEventLoop* loop : loops_) loop->exit();
+void LayoutDialog::take_staffs(const LayoutModel& model) {
+    for (int i = 0; i < kMaxStaffs; ++i) {
+        staffs_[i] = model.line_props[i];
+        Command2_[i]->setText(staffs_[i].caption);
     }
+}
+
+LayoutAnswer LayoutDialog::ask(const QString& caption, const LayoutModel& current) {
+    take_staffs(current);
+    accepted_.reset();
+    setWindowTitle(caption);
+    exec();
+    return LayoutAnswer{staffs_, accepted_};
+}
+
+void LayoutDialog::show_reference_table() {
+    questions_.message(measure_reference_text(), measure_reference_title(), MessageIcon::None);
 }
 
 bool LayoutDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -284,8 +270,6 @@ bool LayoutDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void LayoutDialog::across_Click(int) {}
-
 void LayoutDialog::lines_Click(int index) {
     for (int i = 0; i < kMaxStaffs; ++i) Command2_[i]->setVisible(i <= index);
 }
@@ -295,13 +279,13 @@ void LayoutDialog::HScroll1_Change(int value) {
 }
 
 void LayoutDialog::box_notes_per_meas_Enter() {
-    QString text = box_notes_per_meas_->text();
-    if (!core_.notes_entered(text)) return;
-    box_notes_per_meas_->setText(text);
+    if (!notes_above_maximum(box_notes_per_meas_->text())) return;
+    show_reference_table();
+    box_notes_per_meas_->setText(QString::fromLatin1(kDefaultNotesText));
     box_notes_per_meas_->setFocus();
 }
 
-void LayoutDialog::Command1_Click() { core_.show_reference_table(); }
+void LayoutDialog::Command1_Click() { show_reference_table(); }
 
 void LayoutDialog::Command2_Click(int index) {
     win_props_->setTitle(props_caption(index));
@@ -314,7 +298,7 @@ void LayoutDialog::Command2_Click(int index) {
 
 void LayoutDialog::edit_props(int lnum) {
     if (lnum < 0 || lnum >= kMaxStaffs) return;
-    show_props(StaffProps::from(editor_.model.line_props[lnum]));
+    show_props(StaffProps::from(staffs_[lnum]));
 }
 
 void LayoutDialog::show_props(const StaffProps& props) {
@@ -347,7 +331,7 @@ void LayoutDialog::instruments_Click(int entry) {
 }
 
 void LayoutDialog::btn_ok_props_Click() {
-    LineProps& staff = editor_.model.line_props[lnum_];
+    LineProps& staff = staffs_[lnum_];
     props_shown().store_into(staff);
     Command2_[lnum_]->setText(staff.caption);
     win_props_->hide();
@@ -355,25 +339,27 @@ void LayoutDialog::btn_ok_props_Click() {
 
 void LayoutDialog::btn_cancel_props_Click() { win_props_->hide(); }
 
-LayoutChoice LayoutDialog::choice_shown() const {
-    LayoutChoice choice = LayoutChoice::from(editor_.model);
+void LayoutDialog::btn_ok_Click() {
+    const std::optional<int> notes = notes_per_measure_from(box_notes_per_meas_->text());
+    if (!notes) {
+        // A page of no note columns, or of more than fit, is never drawn: the table says why.
+        show_reference_table();
+        box_notes_per_meas_->setText(QString::fromLatin1(kDefaultNotesText));
+        box_notes_per_meas_->setFocus();
+        return;
+    }
+    LayoutChoice choice;
+    choice.notes_per_measure = *notes;
     for (int i = 0; i < kMaxMeasuresAcross; ++i) {
         if (across_[i]->isChecked()) choice.measures_across = i + 1;
     }
     for (int i = 0; i < kMaxStaffs; ++i) {
         if (lines_[i]->isChecked()) choice.num_lines = i + 1;
     }
-    choice.notes_text = box_notes_per_meas_->text();
-    return choice;
+    accepted_ = choice;
+    accept();
 }
 
-void LayoutDialog::btn_ok_Click() {
-    LayoutChoice choice = choice_shown();
-    if (core_.btn_ok_Click(choice) != LayoutResult::Refused) return;
-    box_notes_per_meas_->setText(choice.notes_text);
-    box_notes_per_meas_->setFocus();
-}
-
-void LayoutDialog::btn_cancel_Click() { hide(); }
+void LayoutDialog::btn_cancel_Click() { reject(); }
 
 }  // namespace strumix

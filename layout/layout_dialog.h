@@ -2,12 +2,12 @@
 
 #include <QDialog>
 #include <array>
-#include <vector>
+#include <optional>
 
-#include "layout/page_layout.h"
+#include "document/layout_choice.h"
+#include "layout/layout_tables.h"
 
 class QComboBox;
-class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -17,30 +17,27 @@ class QScrollBar;
 
 namespace strumix {
 
-class Editor;
+class Questions;
 
 // The Page Layout dialog `layout`: measures across, staffs, notes per measure and, in the
 // properties panel `win_props`, each staff's caption, strings and tuning. It is created once and
-// afterwards only hidden and shown, so its controls keep their state between openings. Its
-// caption, set by the caller, decides what OK does (see PageLayoutCore).
+// afterwards only hidden and shown, so its controls keep their state between openings. It only
+// answers: what it was given, as the user left it; the caller stores and draws.
 class LayoutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit LayoutDialog(Editor& editor, QWidget* parent = nullptr);
+    // Loads its controls once from `initial`, the layout when the dialog is first needed.
+    LayoutDialog(Questions& questions, const LayoutModel& initial, QWidget* parent = nullptr);
 
-    PageLayoutCore& core() { return core_; }
-    // The dialog's role: "New Page Layout" or "Adjust Layout to Image".
-    void set_caption(const QString& caption);
-    // Shows the dialog modally and returns once it has hidden itself. Unlike QDialog::exec this
-    // may nest: OK hides the dialog, and a page too large to create shows it again from inside
-    // that same OK.
-    void run_modal();
+    // Shows the dialog modally with this caption ("New Page Layout", "Adjust Layout to Image")
+    // over the staffs of `current`, and answers once it has hidden itself.
+    LayoutAnswer ask(const QString& caption, const LayoutModel& current);
+
     // The staff whose properties panel is open.
     int lnum() const { return lnum_; }
 
     // Public operations.
-    void across_Click(int index);
     void edit_props(int lnum);
 
     // Event handlers, callable directly.
@@ -56,8 +53,6 @@ public:
     void btn_ok_Click();
     void btn_cancel_Click();
 
-    void setVisible(bool visible) override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -67,15 +62,18 @@ private:
     void create_staffs_frame();
     void create_buttons();
     void create_props_panel();
-    void load();
+    // The load steps.
+    void load(const LayoutModel& model);
+    // The staffs the properties panel edits, and their caption buttons.
+    void take_staffs(const LayoutModel& model);
+    void show_reference_table();
     void show_props(const StaffProps& props);
     StaffProps props_shown() const;
-    LayoutChoice choice_shown() const;
 
-    Editor& editor_;
-    PageLayoutCore core_;
+    Questions& questions_;
     int lnum_ = 0;
-    std::vector<QEventLoop*> loops_;
+    std::array<LineProps, kMaxStaffs> staffs_;
+    std::optional<LayoutChoice> accepted_;
 
     QScrollBar* HScroll1_ = nullptr;
     QLineEdit* box_notes_per_meas_ = nullptr;

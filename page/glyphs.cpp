@@ -18,11 +18,4 @@ const Glyphs& Glyphs::get() {
     return glyphs;
 }
 
-QString symbol_status_name(int index) {
-    static const char* const kNames[kSymbolCount] = {
-        "Vibrato",   "Trill Picking", "Downward Rake/Sweep", "Upward Rake/Sweep",
-        "Half Bend", "Whole Bend",    "Ghost Bend",          "Release Bend"};
-    return (index >= 0 && index < kSymbolCount) ? QString::fromLatin1(kNames[index]) : QString();
-}
-
 }  // namespace strumix

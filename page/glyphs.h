@@ -18,7 +18,4 @@ struct Glyphs {
     static const Glyphs& get();
 };
 
-// Status names of the notation tools, by symbol index.
-QString symbol_status_name(int index);
-
 }  // namespace strumix

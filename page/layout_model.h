@@ -4,22 +4,9 @@
 #include <QString>
 #include <array>
 
+#include "page/units.h"
+
 namespace strumix {
-
-// One character cell of the page: 120 × 240 twips, 8 × 16 pixels.
-inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int kColumnPixels = 8;
-inline constexpr int kRowPixels = 16;
-inline constexpr int kColumnTwips = kColumnPixels * kTwipsPerPixel;
-inline constexpr int kRowTwips = kRowPixels * kTwipsPerPixel;
-
-// Codes of `current_tool`.
-inline constexpr int kToolNumbers = 99;
-inline constexpr int kToolErase = 12;
-inline constexpr int kToolHammer = 0;
-inline constexpr int kToolPullOff = 1;
-inline constexpr int kToolHammerPull = 2;
-inline constexpr int kToolSlide = 3;
 
 inline constexpr int kMaxStaffs = 6;
 inline constexpr int kMaxStrings = 10;
@@ -46,17 +33,13 @@ struct LineProps {
     }
 };
 
-// The shape of the tab page and the identity of the open document. Every position on the page
-// (bar lines, note cells, string rows, labels, page size) is derived here and nowhere else.
+// The shape of the tab page. Every position on the page (bar lines, note cells, string rows,
+// labels, page size) is derived here and nowhere else.
 struct LayoutModel {
     int num_lines = 2;
     int measures_across = 1;
     int notes_per_measure = 16;
     std::array<LineProps, 7> line_props;
-    QString file_name = QStringLiteral("Untitled");
-    QString file_path;
-    bool layout_failed = false;
-    int current_tool = kToolNumbers;
 
     LayoutModel();
 

@@ -7,6 +7,7 @@
 
 #include "page/page_copy.h"
 #include "page/page_font.h"
+#include "page/units.h"
 
 namespace strumix {
 
@@ -207,11 +208,11 @@ bool PagePicture::resize(QSize pixels, QString* error) {
 double PagePicture::unit_pixels_x(ScaleMode mode) {
     switch (mode) {
         case ScaleMode::Twips:
-            return 1.0 / 15.0;
+            return 1.0 / kTwipsPerPixel;
         case ScaleMode::Pixels:
             return 1.0;
         case ScaleMode::Characters:
-            return 8.0;
+            return kColumnPixels;
     }
     return 1.0;
 }
@@ -219,11 +220,11 @@ double PagePicture::unit_pixels_x(ScaleMode mode) {
 double PagePicture::unit_pixels_y(ScaleMode mode) {
     switch (mode) {
         case ScaleMode::Twips:
-            return 1.0 / 15.0;
+            return 1.0 / kTwipsPerPixel;
         case ScaleMode::Pixels:
             return 1.0;
         case ScaleMode::Characters:
-            return 16.0;
+            return kRowPixels;
     }
     return 1.0;
 }

@@ -8,6 +8,15 @@ bool size_page(PagePicture& page, const LayoutModel& model, int measures_across,
     return page.resize(sized.page_size_pixels(), error);
 }
 
+bool draw_blank_page(PagePicture& page, const LayoutModel& model, QString* error) {
+    page.clear();
+    page.set_scale_mode(ScaleMode::Characters);
+    if (!size_page(page, model, model.measures_across, error)) return false;
+    draw_staffs(page, model, model.measures_across);
+    draw_captions(page, model);
+    return true;
+}
+
 void draw_staffs(PagePicture& page, const LayoutModel& model, int measures_across) {
     const ScaleMode previous = page.scale_mode();
     page.set_scale_mode(ScaleMode::Characters);

@@ -14,6 +14,11 @@ bool size_page(PagePicture& page, const LayoutModel& model, int measures_across,
 // Bar lines and string lines of the first `num_lines` staffs, over whatever is on the page.
 void draw_staffs(PagePicture& page, const LayoutModel& model, int measures_across);
 
+// The whole blank page of the layout on a white page of its size, in character cells: staffs,
+// captions and string names. When the page cannot be created it stays as it was, white, and
+// `error` says why.
+bool draw_blank_page(PagePicture& page, const LayoutModel& model, QString* error);
+
 // Each staff's caption in bold above it and its string names (" 1-e ") at the left.
 void draw_captions(PagePicture& page, const LayoutModel& model);
 

@@ -11,29 +11,14 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "app/help_file.h"
-#include "edit/editor.h"
-#include "page/glyphs.h"
 #include "page/page_font.h"
+#include "page/program.h"
+#include "page/units.h"
+#include "widgets/panels.h"
 
 namespace strumix {
 
-namespace {
-
-int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
-QRect twips_rect(int left, int top, int width, int height) {
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
-void grey_background(QWidget* widget) {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-    widget->setPalette(palette);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TitleWindow::TitleWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -45,20 +30,14 @@ TitleWindow::TitleWindow(QWidget* parent)
     // title bar gets a single blank.
     setWindowTitle(QStringLiteral(" "));
     setWindowIcon(QIcon(QStringLiteral(":/icons/title.png")));
-    grey_background(this);
-    setFixedSize(px(4635), px(4605));
+    fill_background(this, kPanelGrey);
+    setFixedSize(twips_to_pixels(4635), twips_to_pixels(4605));
 
-    auto* tile = new QLabel(this);
-    tile->setObjectName(QStringLiteral("pic_tile_0"));
-    tile->setPixmap(QPixmap::fromImage(Glyphs::get().pic_tile));
-    tile->setGeometry(twips_rect(150, 150, 1440, 1440));
-    tiles_.append(tile);
+    tiles_.append(tile_copy(this, 0, twips_rect(150, 150, 0, 0).topLeft()));
 
     box_ = new QFrame(this);
     box_->setObjectName(QStringLiteral("box"));
-    box_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    box_->setLineWidth(2);
-    grey_background(box_);
+    grey_panel(box_, QFrame::Raised, 2);
     box_->setGeometry(twips_rect(810, 840, 3015, 2895));
     caption_ = new QLabel(box_);
     caption_->setObjectName(QStringLiteral("box_caption"));
@@ -80,10 +59,7 @@ TitleWindow::TitleWindow(QWidget* parent)
     btn_bend_->hide();
     connect(btn_bend_, &QToolButton::clicked, this, &TitleWindow::btn_bend_Click);
 
-    setProperty(kHelpContextProperty, kHelpTitleWindow);
-    for (QWidget* child : findChildren<QWidget*>()) {
-        child->setProperty(kHelpContextProperty, kHelpTitleWindow);
-    }
+    set_help_context(this, kHelpTitleWindow);
 }
 
 void TitleWindow::tile_background() {
@@ -94,11 +70,9 @@ void TitleWindow::tile_background() {
         for (int c = 0; c < 3; ++c) {
             const int index = 3 * r + c;
             if (index == 0 || index < tiles_.size()) continue;
-            auto* tile = new QLabel(this);
-            tile->setObjectName(QStringLiteral("pic_tile_%1").arg(index));
+            QLabel* tile =
+                tile_copy(this, index, QPoint(first->x() + c * width, first->y() + r * height));
             tile->setProperty(kHelpContextProperty, kHelpTitleWindow);
-            tile->setPixmap(first->pixmap());
-            tile->setGeometry(first->x() + c * width, first->y() + r * height, width, height);
             tile->show();
             tile->stackUnder(box_);
             tiles_.append(tile);
@@ -118,7 +92,7 @@ void TitleWindow::centre_on_screen() {
 
 void TitleWindow::load(bool main_visible) {
     tile_background();
-    caption_->setText(QStringLiteral(" ") + QString::fromLatin1(kProgramTitle));
+    caption_->setText(QStringLiteral(" ") + program_title());
     centre_on_screen();
     about_ = main_visible;
     // Until the button shows, closing the window would leave the program running without

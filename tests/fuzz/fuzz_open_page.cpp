@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "docs/page_file.h"
+#include "document/page_file.h"
 #include "page/page_picture.h"
 
 namespace {

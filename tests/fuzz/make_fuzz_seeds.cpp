@@ -1,7 +1,7 @@
 // Writes the small pictures the tests make into the folder given, as the fuzzer's first inputs.
 #include <QGuiApplication>
 
-#include "sample_pictures.h"
+#include "support/sample_pictures.h"
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);

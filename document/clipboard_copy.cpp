@@ -1,0 +1,27 @@
+#include "document/clipboard_copy.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace strumix {
+
+bool put_on_clipboard(const QImage& image, QString* error) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard || image.isNull()) {
+        *error = QStringLiteral("The clipboard cannot be used.");
+        return false;
+    }
+    // The page is the only thing offered: no text or other formats ride along.
+    auto* data = new QMimeData;
+    data->setImageData(image);
+    clipboard->setMimeData(data, QClipboard::Clipboard);
+    // When the clipboard could not be taken over, what it offers is not our page.
+    if (clipboard->mimeData(QClipboard::Clipboard) != data) {
+        *error = QStringLiteral("The page could not be placed on the clipboard.");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace strumix

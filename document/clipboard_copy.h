@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace strumix {
+
+// Puts the page on the system clipboard as an image, and nothing else; false with the reason
+// when the clipboard cannot be used or would not take it.
+bool put_on_clipboard(const QImage& image, QString* error);
+
+}  // namespace strumix

@@ -1,0 +1,122 @@
+#include "document/document.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <memory>
+
+#include "document/busy_pointer.h"
+#include "document/page_file.h"
+#include "page/page_renderer.h"
+#include "page/program.h"
+
+namespace strumix {
+
+Document::Document(QObject* parent) : QObject(parent) {
+    page_.setObjectName(QStringLiteral("Picture1"));
+    connect(&page_, &PagePicture::changed, this, [this](const QRect& rect) {
+        drawn_since_kept_ = true;
+        emit pageChanged(rect);
+    });
+    connect(&page_, &PagePicture::resized, this, &Document::pageResized);
+}
+
+void Document::set_model(const LayoutModel& model) {
+    model_ = model;
+    emit modelChanged();
+}
+
+void Document::start() {
+    BusyPointer busy;
+    model_.fill_defaults();
+    model_.recompute_staff_rows();
+    emit modelChanged();
+    set_caption(program_title() + QStringLiteral(" [Untitled]"));
+    QString error;
+    Redraw_pic(&error);
+    commit_and_mark_unchanged();
+    backup_[1] = page_.picture();
+    set_names(QStringLiteral("Untitled"), file_path_);
+    mark_kept();
+}
+
+bool Document::Redraw_pic(QString* error) { return draw_blank_page(page_, model_, error); }
+
+void Document::set_names(const QString& file_name, const QString& file_path) {
+    file_name_ = file_name;
+    file_path_ = file_path;
+    emit namesChanged();
+}
+
+void Document::set_caption(const QString& caption) {
+    caption_ = caption;
+    emit namesChanged();
+}
+
+QString Document::caption_for(const QString& file_name) {
+    return program_title() + QStringLiteral(" [") + file_name + QStringLiteral("]");
+}
+
+bool Document::has_chosen_file() const {
+    return file_name_ != QLatin1String("Untitled") && !file_path_.isEmpty() &&
+           QDir::isAbsolutePath(file_path_);
+}
+
+void Document::kept_as(const QString& path) {
+    const QFileInfo file(path);
+    file_name_ = file.fileName();
+    file_path_ = path;
+    backup_[1] = page_.picture();
+    caption_ = caption_for(file_name_);
+    emit namesChanged();
+}
+
+void Document::take_undo_copy() { backup_[0] = page_.take_image(); }
+
+void Document::commit_page() { page_.commit(); }
+
+void Document::commit_and_mark_unchanged() {
+    commit_page();
+    backup_[0] = page_.picture();
+}
+
+void Document::set_backup() {
+    BusyPointer busy;
+    backup_[1] = page_.take_image();
+}
+
+bool Document::page_changed() const { return page_.picture() != backup_[0]; }
+
+// A single-level toggle: the page and the undo copy change places, so a second Undo brings
+// back what the first one took away.
+void Document::menu_undo_Click() {
+    BusyPointer busy;
+    backup_[2] = page_.take_image();
+    page_.assign(backup_[0]);
+    backup_[0] = backup_[2];
+}
+
+// The page as it was before the revert becomes the undo copy, so Undo takes the revert back.
+void Document::menu_revert_Click() {
+    BusyPointer busy;
+    QCoreApplication::processEvents();
+    backup_[0] = page_.take_image();
+    page_.assign(backup_[1]);
+    QCoreApplication::processEvents();
+}
+
+bool Document::load(const QString& path, QString* error) {
+    QImage image;
+    if (!read_page_file(path, page_, &image, error)) return false;
+    page_.assign(std::make_shared<const QImage>(std::move(image)));
+    return true;
+}
+
+bool Document::save(const QString& path, QString* error) {
+    if (!write_page_file(path, page_.image(), error)) return false;
+    commit_page();
+    mark_kept();
+    return true;
+}
+
+}  // namespace strumix

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+#include "page/layout_model.h"
+#include "page/page_picture.h"
+
+namespace strumix {
+
+// The open tab page: the page picture `Picture1` with its undo and backup copies, the layout
+// values it was drawn from, its names and whether it has changed. Everything that draws on the
+// page draws on `Picture1`, which reports the pixels it touched; the document passes that on
+// and says when its names or its layout change, so each view updates just that.
+class Document : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Document(QObject* parent = nullptr);
+
+    PagePicture& Picture1() { return page_; }
+    const PagePicture& Picture1() const { return page_; }
+
+    // --- the layout values ------------------------------------------------------------------
+    const LayoutModel& model() const { return model_; }
+    void set_model(const LayoutModel& model);
+    // The start-up layout and its blank page, committed as the undo and backup copy.
+    void start();
+    // The whole blank page of the current layout. Fails, with the reason, when the page cannot
+    // be created; the page is then white at its old size.
+    bool Redraw_pic(QString* error);
+
+    // --- names ------------------------------------------------------------------------------
+    const QString& file_name() const { return file_name_; }
+    const QString& file_path() const { return file_path_; }
+    void set_names(const QString& file_name, const QString& file_path);
+    // The main window's caption, which follows the names only where the commands say so.
+    const QString& caption() const { return caption_; }
+    void set_caption(const QString& caption);
+    // "Strumix 95 v1.0a [song.tab]", as a page just opened or saved is shown.
+    static QString caption_for(const QString& file_name);
+    // Whether the page has a file the user chose: a name of their own and a full path. After a
+    // cancelled "&New..." the names are "Untitled.bmp", which names no file of theirs.
+    bool has_chosen_file() const;
+    // The page now belongs to the file at `path`: its names, the caption, and the backup copy.
+    void kept_as(const QString& path);
+
+    // --- undo and backup --------------------------------------------------------------------
+    // 0 the undo copy, 1 the backup copy, 2 the scratch picture of Undo.
+    const Picture& backup(int index) const { return backup_[index]; }
+    void take_undo_copy();
+    void commit_page();
+    void commit_and_mark_unchanged();
+    void set_backup();
+    void menu_undo_Click();
+    void menu_revert_Click();
+
+    // --- changed ----------------------------------------------------------------------------
+    // Whether the page differs from its undo copy, as the undo copy test puts it.
+    bool page_changed() const;
+    // Whether the save question must be asked before the page is replaced or the program ends:
+    // the undo copy test, or anything drawn since the page was created, opened or saved
+    // (selecting a notation tool commits typed numbers and so passes the undo copy test).
+    bool page_counts_as_changed() const { return page_changed() || drawn_since_kept_; }
+    // Whether anything was drawn since the page was last created, opened or saved.
+    bool drawn_since_kept() const { return drawn_since_kept_; }
+    // The page is now what was just created, opened or saved.
+    void mark_kept() { drawn_since_kept_ = false; }
+
+    // --- files ------------------------------------------------------------------------------
+    // Loads the picture file at `path` as the page's persistent picture, at its own size. On
+    // failure the page is left as it was and `error` says why.
+    bool load(const QString& path, QString* error);
+    // Writes the drawn image to `path` as a bitmap and commits it. On failure the file on disk
+    // and the page are left as they were.
+    bool save(const QString& path, QString* error);
+
+signals:
+    // Pixels of the drawn image changed inside this rectangle.
+    void pageChanged(const QRect& pixels);
+    void pageResized(const QSize& pixels);
+    void namesChanged();
+    void modelChanged();
+
+private:
+    PagePicture page_;
+    LayoutModel model_;
+    std::array<Picture, 3> backup_;
+    QString file_name_ = QStringLiteral("Untitled");
+    QString file_path_;
+    QString caption_ = QStringLiteral("Strumix v1.0a ");
+    // Set by every change of the page's pixels; cleared by mark_kept().
+    bool drawn_since_kept_ = false;
+};
+
+}  // namespace strumix

@@ -1,0 +1,213 @@
+#include "document/document_commands.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "document/busy_pointer.h"
+#include "page/program.h"
+
+namespace strumix {
+
+namespace {
+
+const QString kSaveChanges = QStringLiteral("Image has been changed. Do you want to save changes?");
+
+QString page_failure_message(const QString& description) {
+    return QStringLiteral("Error has occured:\n") + description +
+           QStringLiteral(
+               "\nplease reduce  your page layout's dimensions so your system can create the "
+               "image.");
+}
+
+}  // namespace
+
+bool DocumentCommands::ask_yes_no(const QString& prompt) {
+    return host_.ask(prompt, program_title(), false) == Answer::Yes;
+}
+
+void DocumentCommands::report_file_error(const QString& error) {
+    host_.message(error, program_title(), MessageIcon::Critical);
+}
+
+void DocumentCommands::check_save_changes() {
+    // Numbers committed by choosing a notation tool pass the undo copy test, yet are unsaved.
+    if (!doc_.page_counts_as_changed()) return;
+    // There is no way back from here: after Yes (whatever the save did) or No the caller goes on.
+    if (ask_yes_no(kSaveChanges)) menu_save_Click();
+}
+
+void DocumentCommands::menu_new_Click() {
+    check_save_changes();
+    doc_.set_names(QStringLiteral("Untitled.bmp"), QStringLiteral("Untitled.bmp"));
+    // Until a layout fits: ask, try to create the page, say why not, ask again.
+    for (;;) {
+        const LayoutAnswer answer =
+            host_.choose_layout(QString::fromLatin1(kNewPageLayout), doc_.model());
+        doc_.set_model(answer.applied_to(doc_.model()));
+        if (!answer.accepted) break;
+        doc_.Picture1().clear();
+        // The caption still names the page as the New command did ("Untitled.bmp").
+        doc_.set_caption(program_title() + QStringLiteral(" [ ") + doc_.file_name() +
+                         QStringLiteral(" ]"));
+        doc_.set_names(QStringLiteral("Untitled"), QString());
+        QString error;
+        const bool drawn = doc_.Redraw_pic(&error);
+        host_.form_resize();
+        if (!drawn) {
+            host_.message(page_failure_message(error), QString(), MessageIcon::None);
+            continue;
+        }
+        // Let the page paint, but take no clicks or keys: a command started now would find the
+        // page drawn and not yet committed.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        doc_.commit_and_mark_unchanged();
+        // A fresh page: nothing on it is waiting to be saved.
+        doc_.mark_kept();
+        break;
+    }
+    host_.cursor_home();
+}
+
+void DocumentCommands::menu_page_Click() {
+    const LayoutAnswer answer =
+        host_.choose_layout(QString::fromLatin1(kAdjustLayout), doc_.model());
+    // Adjusting the layout to an image: the page stays exactly as it is.
+    doc_.set_model(answer.applied_to(doc_.model()));
+    host_.select_number_entry();
+}
+
+void DocumentCommands::menu_open_Click() {
+    check_save_changes();
+    for (;;) {
+        const std::optional<QString> path = host_.choose_file(FilePurpose::Open, doc_.file_name());
+        if (!path) break;
+        QString error;
+        bool loaded = false;
+        {
+            BusyPointer busy;
+            loaded = doc_.load(*path, &error);
+            if (loaded) QCoreApplication::processEvents();
+        }
+        if (loaded) {
+            doc_.kept_as(*path);
+            host_.file_kept(*path);
+            finish_open(true);
+            return;
+        }
+        report_file_error(error);
+    }
+    finish_open(false);
+}
+
+void DocumentCommands::open_path(const QString& path) {
+    check_save_changes();
+    QString error;
+    bool loaded = false;
+    {
+        BusyPointer busy;
+        loaded = doc_.load(path, &error);
+    }
+    if (!loaded) {
+        // Nothing was opened, so there is no image to fit the layout to.
+        report_file_error(error);
+        return;
+    }
+    doc_.kept_as(QFileInfo(path).absoluteFilePath());
+    finish_open(true);
+}
+
+void DocumentCommands::finish_open(bool opened) {
+    // The new picture is shown from its top-left corner.
+    host_.scroll_to_top();
+    host_.message(QStringLiteral("Please adjust strumix's layout to fit the image."), QString(),
+                  MessageIcon::None);
+    menu_page_Click();
+    host_.form_resize();
+    host_.cursor_to_page_top();
+    QCoreApplication::processEvents();
+    doc_.commit_and_mark_unchanged();
+    // A cancelled file window leaves the old page, with whatever was drawn on it unsaved.
+    if (opened) doc_.mark_kept();
+}
+
+bool DocumentCommands::menu_save_Click() {
+    // Only a name the user chose in the file window is written to without asking.
+    if (!doc_.has_chosen_file()) return menu_save_as_Click();
+    const QString path = doc_.file_path();
+    host_.message(path, QString(), MessageIcon::None);
+    QString error;
+    bool saved = false;
+    {
+        BusyPointer busy;
+        saved = doc_.save(path, &error);
+    }
+    if (!saved) report_file_error(error);
+    return saved;
+}
+
+bool DocumentCommands::menu_save_as_Click() {
+    // Until the page is written or the user cancels: a failed write is reported and the file
+    // window comes back, as it was.
+    for (;;) {
+        const std::optional<QString> path = host_.choose_file(FilePurpose::Save, doc_.file_name());
+        if (!path) return false;
+        QString error;
+        bool saved = false;
+        {
+            BusyPointer busy;
+            saved = doc_.save(*path, &error);
+        }
+        if (saved) {
+            doc_.kept_as(*path);
+            host_.file_kept(*path);
+            return true;
+        }
+        report_file_error(error);
+    }
+}
+
+void DocumentCommands::mnu_revert_Click() {
+    if (!doc_.has_chosen_file()) {
+        if (ask_yes_no(QStringLiteral("File has not been saved yet. Do you want to save it now?")))
+            menu_save_as_Click();
+        return;
+    }
+    QString error;
+    bool loaded = false;
+    {
+        BusyPointer busy;
+        loaded = doc_.load(doc_.file_path(), &error);
+        if (loaded) {
+            doc_.commit_and_mark_unchanged();
+            doc_.mark_kept();
+        }
+    }
+    if (!loaded) report_file_error(error);
+    host_.form_resize();
+}
+
+void DocumentCommands::mnu_copy_Click() {
+    QString error;
+    // The drawn image: numbers typed since the last commit are part of what the user sees.
+    if (!host_.set_clipboard_image(doc_.Picture1().image(), &error)) {
+        host_.message(error, program_title(), MessageIcon::Critical);
+        return;
+    }
+    host_.message(QStringLiteral("Image has been succesfully copied to the clipboard."),
+                  program_title(), MessageIcon::None);
+}
+
+bool DocumentCommands::query_unload() {
+    if (!doc_.page_counts_as_changed()) return true;
+    switch (host_.ask(kSaveChanges, program_title(), true)) {
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            return false;
+        case Answer::Yes:
+            break;
+    }
+    return menu_save_Click();
+}
+
+}  // namespace strumix

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace strumix {
+
+// The program's name, as its message boxes, questions and caption show it.
+inline constexpr char kProgramTitle[] = "Strumix 95 v1.0a";
+inline QString program_title() { return QString::fromLatin1(kProgramTitle); }
+
+// Help context numbers of the windows and menus: the topics of the help file.
+inline constexpr int kHelpContents = 1;
+inline constexpr int kHelpTitleWindow = 10;
+inline constexpr int kHelpMainWindow = 20;
+inline constexpr int kHelpFileMenu = 310;
+inline constexpr int kHelpEditMenu = 320;
+inline constexpr int kHelpInsertMenu = 330;
+inline constexpr int kHelpHelpMenu = 340;
+inline constexpr int kHelpFileWindow = 360;
+inline constexpr int kHelpLayoutDialog = 370;
+
+// The dynamic property that carries a window's, control's or menu's help context number.
+inline constexpr char kHelpContextProperty[] = "helpContext";
+
+}  // namespace strumix

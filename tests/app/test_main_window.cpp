@@ -1,0 +1,204 @@
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/page_widget.h"
+#include "app/program.h"
+#include "edit/tool_table.h"
+#include "page/page_font.h"
+
+using namespace strumix;
+
+namespace {
+
+// The entries of a menu as "name|caption|shortcut|checked", separators as "name|-".
+QStringList entries(const QMenu* menu) {
+    QStringList out;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            out << action->objectName() + QStringLiteral("|-");
+        } else {
+            out << QStringLiteral("%1|%2|%3|%4")
+                       .arg(action->objectName(), action->text(),
+                            action->shortcut().toString(QKeySequence::PortableText),
+                            action->isChecked() ? QStringLiteral("checked") : QString());
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Program> program;
+    MainWindow* form1 = nullptr;
+
+private slots:
+    void initTestCase() { load_resources(); }
+
+    void init() {
+        program = std::make_unique<Program>();
+        program->start();
+        form1 = &program->form1();
+        form1->resize(587, 397);
+        form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form1));
+    }
+
+    void cleanup() {
+        form1 = nullptr;
+        program.reset();
+    }
+
+    void menu_tree() {
+        const QList<QMenu*> top =
+            form1->menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
+        QStringList tops;
+        for (QAction* action : form1->menuBar()->actions()) {
+            tops << action->menu()->objectName() + QLatin1Char('|') + action->text() +
+                        QLatin1Char('|') + action->menu()->property("helpContext").toString();
+        }
+        QCOMPARE(tops, QStringList({"menu_file|&File|310", "menu_edit|&Edit|320",
+                                    "zmenu_insert|&Insert|330", "zmenu_help|&Help|340"}));
+        QCOMPARE(entries(form1->menu("menu_file")),
+                 QStringList({"menu_new|&New...||", "menu_open|&Open||", "menu_save|&Save||",
+                              "menu_save_as|Save &As...||", "zxczxcvzxv|-", "mnu_revert|&Revert||",
+                              "zzvhjkgh|-", "menu_set_backup|&Set Backup|F3|",
+                              "menu_revert|&Revert to Backup|F4|", "z_bar|-",
+                              "menu_quit|E&xit|Ctrl+Q|"}));
+        QCOMPARE(entries(form1->menu("menu_edit")),
+                 QStringList({"menu_undo|&Undo|Del|", "mnu_copy|&Copy Image|Ctrl+C|", "zhjklkjh|-",
+                              "menu_page|&Adjust Layout to Image||", "zxcv|-",
+                              "menu_option|Cursor &Motion||"}));
+        QCOMPARE(
+            entries(form1->menu("menu_option")),
+            QStringList({"menu_cr_0|&Up|Ctrl+A|", "menu_cr_1|&Down|Ctrl+Z|",
+                         "menu_cr_2|&Right|Ctrl+S|checked", "menu_cr_3|Diagonal U&p|Ctrl+D|",
+                         "menu_cr_4|Diagonal Do&wn|Ctrl+X|", "z2|-",
+                         "menu_cr_refresh|Re&fresh|Ctrl+R|", "mnu_follow|&Follow Cusror|Ctrl+F|",
+                         "z1|-", "option_save_settings|Sa&ve Settings on Exit||checked"}));
+        QCOMPARE(entries(form1->menu("zmenu_insert")),
+                 QStringList(
+                     {"mnu_title|&Page Title||", "zidhglsd|-", "mnu_harmonic|&Harmonic|Ctrl+H|"}));
+        QCOMPARE(entries(form1->menu("zmenu_help")),
+                 QStringList(
+                     {"mnu_help_contents|&Contents|F1|", "zdfgfzhhgfgfx|-", "mnu_about|&About||"}));
+        QCOMPARE(form1->action("mnu_help_contents")->property("helpContext").toInt(), 1);
+    }
+
+    void cursor_motion_items_form_one_exclusive_group() {
+        QActionGroup* group = form1->action("menu_cr_0")->actionGroup();
+        QVERIFY(group && group->isExclusive());
+        for (int i = 1; i < 5; ++i) {
+            QCOMPARE(form1->action(QStringLiteral("menu_cr_%1").arg(i))->actionGroup(), group);
+        }
+        form1->action("menu_cr_4")->trigger();
+        form1->action("menu_cr_0")->trigger();
+        int checked = 0;
+        for (QAction* action : group->actions()) checked += action->isChecked();
+        QCOMPARE(checked, 1);
+    }
+
+    void tool_strip_in_order() {
+        const auto& tools = tool_strip();
+        QCOMPARE(int(tools.size()), 14);
+        int previous_left = -1;
+        for (const ToolButtonEntry& tool : tools) {
+            QToolButton* button = form1->tool_button(tool.name);
+            QVERIFY2(button, qPrintable(tool.name));
+            QCOMPARE(button->geometry(), QRect(tool.left_twips / 15, 4, 32, 32));
+            QVERIFY(button->x() > previous_left);
+            previous_left = button->x();
+            QCOMPARE(button->toolTip(), tool.status);
+            QVERIFY2(!button->icon().isNull(), qPrintable(tool.name));
+        }
+        const QStringList statuses = {"Cut section of image",
+                                      "Insert Fret Numbers",
+                                      "Slide",
+                                      "Hammer",
+                                      "Pull-Off",
+                                      "Hammer and Pull-Off",
+                                      "Half Bend",
+                                      "Whole Bend",
+                                      "Ghost Bend",
+                                      "Release Bend",
+                                      "Vibrato",
+                                      "Trill Picking",
+                                      "Downward Rake/Sweep",
+                                      "Upward Rake/Sweep"};
+        for (int i = 0; i < 14; ++i) QCOMPARE(tools[i].status, statuses[i]);
+        QVERIFY(form1->box_activity()->x() > form1->tool_button("btn_bend_3")->geometry().right());
+    }
+
+    void initial_state() {
+        QCOMPARE(form1->windowTitle(), QStringLiteral("Strumix 95 v1.0a [Untitled]"));
+        QCOMPARE(form1->objectName(), QStringLiteral("form1"));
+        QCOMPARE(form1->box_activity()->text(),
+                 QStringLiteral("Selected Tool: Insert Fret Numbers"));
+        QVERIFY(!form1->slidewin()->isVisible());
+        QCOMPARE(form1->opt(0)->isChecked(), false);
+        QCOMPARE(form1->opt(1)->isChecked(), true);
+        QCOMPARE(form1->opt(2)->isChecked(), true);
+        QCOMPARE(form1->opt(0)->text(), QStringLiteral("&Arc"));
+        QCOMPARE(form1->opt(1)->text(), QStringLiteral("&Line"));
+        QCOMPARE(form1->opt(2)->text(), QStringLiteral("&Letter"));
+        QLabel* location = form1->page()->location();
+        QVERIFY(location->isVisible());
+        QVERIFY(location->text().isEmpty());
+        QCOMPARE(location->geometry(), QRect(64, 48, 16, 15));
+        QCOMPARE(form1->page()->size(), QSize(484, 256));
+        QCOMPARE(form1->page()->parentWidget(), form1->picture_clip());
+        QCOMPARE(form1->property("helpContext").toInt(), 20);
+        QCOMPARE(form1->page()->property("helpContext").toInt(), 20);
+    }
+
+    void page_fits_and_sits_on_the_tiles() {
+        form1->resize(900, 700);
+        QTRY_VERIFY(form1->picture_clip()->width() > 600);
+        QVERIFY(!form1->hscroll()->isVisible());
+        QVERIFY(!form1->vscroll()->isVisible());
+        QVERIFY(form1->picture_clip()->tiled());
+        const QRect clip = form1->picture_clip()->rect();
+        const QRect page = form1->page()->geometry();
+        QVERIFY(clip.contains(page));
+        // Centred across the window's width, which is 8 pixels wider than the viewport.
+        QVERIFY(qAbs(page.center().x() - clip.center().x()) <= 5);
+        // The viewport shows the tile around the page and the white page itself.
+        const QImage shot = form1->picture_clip()->grab().toImage();
+        QVERIFY(shot.pixel(3, 3) != qRgb(255, 255, 255));
+        QCOMPARE(shot.pixel(page.left() + 2, page.top() + 2), qRgb(255, 255, 255));
+    }
+
+    void small_window_brings_scroll_bars() {
+        form1->resize(300, 200);
+        QTRY_VERIFY(form1->hscroll()->isVisible());
+        QVERIFY(form1->vscroll()->isVisible());
+        QVERIFY(!form1->picture_clip()->tiled());
+        QScrollBar* h = form1->hscroll();
+        QCOMPARE(h->minimum(), 0);
+        QCOMPARE(h->maximum(), 100);
+        QCOMPARE(h->pageStep(), 10);
+        // Value 100 shows the page's right edge at the viewport's right edge.
+        h->setValue(100);
+        QCOMPARE(form1->page()->geometry().right(), form1->picture_clip()->width() - 1);
+        h->setValue(0);
+        QCOMPARE(form1->page()->x(), 0);
+        // The vertical bar's value is a distance in twips; its range ends at the page's bottom.
+        QScrollBar* v = form1->vscroll();
+        QCOMPARE(v->maximum(), (256 - form1->picture_clip()->height()) * 15);
+        v->setValue(v->maximum());
+        QCOMPARE(form1->page()->geometry().bottom(), form1->picture_clip()->height() - 1);
+        QVERIFY(form1->page()->hasFocus() || !QApplication::focusWindow());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+#include <functional>
+
+#include "document/document_commands.h"
+#include "support/editor_session.h"
+
+// The document commands' windows played by the test: the file window and the Page Layout
+// dialog answer what the scripts say (by default the user cancels), the clipboard is a picture,
+// and the view and cursor hooks reach the real tools. Questions go to the session's host.
+class FakeDocumentHost : public strumix::DocumentHost {
+public:
+    FakeDocumentHost(FakeHost& questions, strumix::ToolPalette& tools)
+        : questions_(questions), tools_(tools) {}
+
+    QStringList file_windows;     // "open" or "Save", at each showing
+    QStringList layout_captions;  // the caption at each showing
+    QStringList kept;             // the paths the file window was told were kept
+    std::function<void(const QString& path)> on_kept;
+    std::function<std::optional<QString>(strumix::FilePurpose, const QString& name)> on_file;
+    std::function<strumix::LayoutAnswer(const QString& caption, const strumix::LayoutModel&)>
+        on_layout;
+    QImage clipboard;
+    QString clipboard_failure;  // when set, filling the clipboard fails with this reason
+    int resizes = 0;
+
+    void message(const QString& text, const QString& title, strumix::MessageIcon icon) override {
+        questions_.message(text, title, icon);
+    }
+    strumix::Answer ask(const QString& text, const QString& title, bool with_cancel) override {
+        return questions_.ask(text, title, with_cancel);
+    }
+    std::optional<QString> input_box(const QString& prompt, const QString& title,
+                                     const QString& default_text) override {
+        return questions_.input_box(prompt, title, default_text);
+    }
+    std::optional<QString> choose_file(strumix::FilePurpose purpose, const QString& name) override {
+        file_windows << (purpose == strumix::FilePurpose::Open ? "open" : "Save");
+        return on_file ? on_file(purpose, name) : std::nullopt;
+    }
+    void file_kept(const QString& path) override {
+        kept << path;
+        if (on_kept) on_kept(path);
+    }
+    strumix::LayoutAnswer choose_layout(const QString& caption,
+                                        const strumix::LayoutModel& current) override {
+        layout_captions << caption;
+        if (on_layout) return on_layout(caption, current);
+        return cancelled(current);
+    }
+    bool set_clipboard_image(const QImage& image, QString* error) override {
+        if (!clipboard_failure.isEmpty()) {
+            *error = clipboard_failure;
+            return false;
+        }
+        clipboard = image;
+        return true;
+    }
+    void form_resize() override { ++resizes; }
+    void scroll_to_top() override {
+        if (questions_.vscroll_shown) questions_.vscroll_val = questions_.vscroll_min;
+    }
+    void cursor_home() override { tools_.location().cursor_home(); }
+    void cursor_to_page_top() override {
+        tools_.location().place(strumix::LayoutModel::home_column(), 2);
+        tools_.location().follow_cursor();
+    }
+    void select_number_entry() override { tools_.btn_mode_Click(0); }
+
+    // What the dialog answers when the user cancels, and when they press OK on a choice.
+    static strumix::LayoutAnswer cancelled(const strumix::LayoutModel& current) {
+        strumix::LayoutAnswer answer;
+        for (int i = 0; i < strumix::kMaxStaffs; ++i) answer.staffs[i] = current.line_props[i];
+        return answer;
+    }
+    static strumix::LayoutAnswer chosen(const strumix::LayoutModel& current, int across, int staffs,
+                                        int notes) {
+        strumix::LayoutAnswer answer = cancelled(current);
+        answer.accepted = strumix::LayoutChoice{across, staffs, notes};
+        return answer;
+    }
+
+private:
+    FakeHost& questions_;
+    strumix::ToolPalette& tools_;
+};
+
+// The document and tools with the document commands over scripted windows.
+struct DocumentSession : EditorSession {
+    FakeDocumentHost documents{host, tools};
+    strumix::DocumentCommands commands{doc, documents};
+};
