@@ -82,23 +82,22 @@ void MainWindow::create_tool_strip(QWidget* client) {
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(twips_rect(tool.left_twips, 60, 480, 480));
         const int index = tool.index;
-        void (ToolPalette::*select)(int) = nullptr;
+        std::function<void()> select;
         switch (tool.group) {
             case ToolGroup::Erase:
-                connect(button, &QToolButton::clicked, this, [this] { tools_.btn_edit_Click(); });
-                continue;
+                select = [this] { tools_.btn_edit_Click(); };
+                break;
             case ToolGroup::Numbers:
-                select = &ToolPalette::btn_mode_Click;
+                select = [this, index] { tools_.btn_mode_Click(index); };
                 break;
             case ToolGroup::Slur:
-                select = &ToolPalette::pic_tool_Click;
+                select = [this, index] { tools_.pic_tool_Click(index); };
                 break;
             case ToolGroup::Symbol:
-                select = &ToolPalette::btn_bend_Click;
+                select = [this, index] { tools_.btn_bend_Click(index); };
                 break;
         }
-        connect(button, &QToolButton::clicked, this,
-                [this, select, index] { (tools_.*select)(index); });
+        connect(button, &QToolButton::clicked, this, select);
     }
     box_activity_ = new QLabel(toolbar_);
     box_activity_->setObjectName(QStringLiteral("box_activity"));

@@ -13,11 +13,13 @@
 
 namespace strumix {
 
-// The tools' questions, and the page view's scroll bar and focus.
-class Program::ViewHost : public EditHost {
+namespace {
+
+// An interface of ours that asks questions, answered by whoever answers the program's.
+template <class Base>
+class AskingThrough : public Base {
 public:
-    explicit ViewHost(Questions& questions) : questions_(questions) {}
-    void set_window(MainWindow* window) { window_ = window; }
+    explicit AskingThrough(Questions& questions) : questions_(questions) {}
 
     void message(const QString& text, const QString& title, MessageIcon icon) override {
         questions_.message(text, title, icon);
@@ -29,6 +31,18 @@ public:
                                      const QString& default_text) override {
         return questions_.input_box(prompt, title, default_text);
     }
+
+private:
+    Questions& questions_;
+};
+
+}  // namespace
+
+// The tools' questions, and the page view's scroll bar and focus.
+class Program::ViewHost : public AskingThrough<EditHost> {
+public:
+    using AskingThrough::AskingThrough;
+    void set_window(MainWindow* window) { window_ = window; }
     bool vscroll_visible() const override { return window_ && window_->vscroll()->isVisible(); }
     int vscroll_value() const override { return window_ ? window_->vscroll()->value() : 0; }
     int vscroll_minimum() const override { return window_ ? window_->vscroll()->minimum() : 0; }
@@ -41,26 +55,15 @@ public:
     }
 
 private:
-    Questions& questions_;
     MainWindow* window_ = nullptr;
 };
 
 // The document commands' windows: the file window, the Page Layout dialog, the clipboard, and
 // the view and tools around the page.
-class Program::WindowsHost : public DocumentHost {
+class Program::WindowsHost : public AskingThrough<DocumentHost> {
 public:
-    WindowsHost(Program& program, ViewHost& view) : program_(program), view_(view) {}
-
-    void message(const QString& text, const QString& title, MessageIcon icon) override {
-        view_.message(text, title, icon);
-    }
-    Answer ask(const QString& text, const QString& title, bool with_cancel) override {
-        return view_.ask(text, title, with_cancel);
-    }
-    std::optional<QString> input_box(const QString& prompt, const QString& title,
-                                     const QString& default_text) override {
-        return view_.input_box(prompt, title, default_text);
-    }
+    WindowsHost(Program& program, Questions& questions, ViewHost& view)
+        : AskingThrough(questions), program_(program), view_(view) {}
     std::optional<QString> choose_file(FilePurpose purpose, const QString& name) override {
         return program_.file_window().choose(purpose, name);
     }
@@ -93,7 +96,7 @@ Program::Program(Questions* questions)
       view_host_(std::make_unique<ViewHost>(questions_)),
       tools_(std::make_unique<ToolPalette>(doc_, *view_host_)),
       form1_(std::make_unique<MainWindow>(doc_, *tools_)),
-      windows_host_(std::make_unique<WindowsHost>(*this, *view_host_)),
+      windows_host_(std::make_unique<WindowsHost>(*this, questions_, *view_host_)),
       commands_(std::make_unique<DocumentCommands>(doc_, *windows_host_)) {
     boxes_.set_window(form1_.get());
     view_host_->set_window(form1_.get());

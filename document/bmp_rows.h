@@ -1,8 +1,23 @@
 #pragma once
 
 #include <QRgb>
+#include <QtGlobal>
+#include <algorithm>
 
 namespace strumix {
+
+// Rows are written, and read, this many bytes at a time through a piece of memory that stays
+// in the processor's cache.
+inline constexpr qint64 kChunkBytes = 512 * 1024;
+inline constexpr int kPlainBmpHeader = 14 + 40;
+
+// A 24-bit bitmap row's bytes: three a pixel, padded to whole words.
+inline qsizetype plain_row_bytes(int width) { return (qsizetype(width) * 3 + 3) & ~qsizetype(3); }
+
+// How many rows of `row_bytes` go through one chunk, for a picture `height` rows high.
+inline int chunk_rows(qsizetype row_bytes, int height) {
+    return int(std::clamp<qint64>(kChunkBytes / row_bytes, 1, height));
+}
 
 // A row of the page (0xffRRGGBB words) as a 24-bit bitmap's blue, green, red bytes.
 void pack_bmp_row(const QRgb* in, uchar* out, int width);

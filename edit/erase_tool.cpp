@@ -32,7 +32,7 @@ void cut_section(PagePicture& page, const LayoutModel& model, const QRect& secti
 
 void EraseTool::place_box_band() {
     const PagePicture& page = ctx_.doc.Picture1();
-    const QRect units = spanned_rect(drag_start_x_, drag_start_y_, drag_end_x_, drag_end_y_);
+    const QRect units = spanned_rect(drag_.start_x, drag_.start_y, drag_.end_x, drag_.end_y);
     const int left = static_cast<int>(std::lround(page.to_pixels_x(units.x())));
     const int top = static_cast<int>(std::lround(page.to_pixels_y(units.y())));
     const int right = static_cast<int>(std::lround(page.to_pixels_x(units.x() + units.width())));
@@ -42,40 +42,40 @@ void EraseTool::place_box_band() {
 }
 
 void EraseTool::press(QPointF at) {
-    mouse_is_down_ = true;
-    drag_start_x_ = drag_end_x_ = whole_unit(at.x());
-    drag_start_y_ = drag_end_y_ = whole_unit(at.y());
+    drag_.mouse_is_down = true;
+    drag_.start_x = drag_.end_x = whole_unit(at.x());
+    drag_.start_y = drag_.end_y = whole_unit(at.y());
     place_box_band();
     ctx_.overlay.box_visible = true;
     ctx_.overlay_changed();
 }
 
 void EraseTool::move(QPointF at) {
-    if (!mouse_is_down_) return;
-    drag_end_x_ = whole_unit(at.x());
-    drag_end_y_ = whole_unit(at.y());
+    if (!drag_.mouse_is_down) return;
+    drag_.end_x = whole_unit(at.x());
+    drag_.end_y = whole_unit(at.y());
     place_box_band();
     ctx_.overlay_changed();
 }
 
 void EraseTool::release(QPointF at) {
-    if (!mouse_is_down_) return;
-    mouse_is_down_ = false;
+    if (!drag_.mouse_is_down) return;
+    drag_.mouse_is_down = false;
     ctx_.overlay.box_visible = false;
-    drag_end_x_ = whole_unit(at.x());
-    drag_end_y_ = whole_unit(at.y());
+    drag_.end_x = whole_unit(at.x());
+    drag_.end_y = whole_unit(at.y());
     place_box_band();
     ctx_.overlay_changed();
     BusyPointer busy;
     PagePicture& page = ctx_.doc.Picture1();
     cut_section(page, ctx_.doc.model(),
-                spanned_rect(drag_start_x_, drag_start_y_, drag_end_x_, drag_end_y_));
+                spanned_rect(drag_.start_x, drag_.start_y, drag_.end_x, drag_.end_y));
     // The tool stays selected but from now on works in twips, the unit its next drag reports.
     page.set_scale_mode(ScaleMode::Twips);
 }
 
 void EraseTool::cancel() {
-    mouse_is_down_ = false;
+    drag_.mouse_is_down = false;
     if (!ctx_.overlay.box_visible) return;
     ctx_.overlay.box_visible = false;
     ctx_.overlay_changed();

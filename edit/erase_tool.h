@@ -33,11 +33,7 @@ private:
     void place_box_band();
 
     ToolContext ctx_;
-    bool mouse_is_down_ = false;
-    int drag_start_x_ = 0;
-    int drag_start_y_ = 0;
-    int drag_end_x_ = 0;
-    int drag_end_y_ = 0;
+    Drag drag_;
 };
 
 }  // namespace strumix

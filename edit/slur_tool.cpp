@@ -58,51 +58,51 @@ QLine pixel_line(const PagePicture& page, int x1, int y1, int x2, int y2) {
 
 void SlurTool::show_band() {
     ctx_.overlay.line1 =
-        pixel_line(ctx_.doc.Picture1(), drag_start_x_, drag_start_y_, drag_end_x_, drag_end_y_);
+        pixel_line(ctx_.doc.Picture1(), drag_.start_x, drag_.start_y, drag_.end_x, drag_.end_y);
     ctx_.overlay_changed();
 }
 
 void SlurTool::press(QPointF at) {
-    mouse_is_down_ = true;
+    drag_.mouse_is_down = true;
     ctx_.overlay.line1_visible = true;
-    drag_start_x_ = drag_end_x_ = whole_unit(at.x());
-    drag_start_y_ = drag_end_y_ = whole_unit(at.y());
+    drag_.start_x = drag_.end_x = whole_unit(at.x());
+    drag_.start_y = drag_.end_y = whole_unit(at.y());
     show_band();
 }
 
 void SlurTool::move(QPointF at) {
-    if (!mouse_is_down_) return;
-    drag_end_x_ = whole_unit(at.x());
-    drag_end_y_ = drag_start_y_;
+    if (!drag_.mouse_is_down) return;
+    drag_.end_x = whole_unit(at.x());
+    drag_.end_y = drag_.start_y;
     // Only a slide drawn as a line follows the pointer up and down; arcs are level.
-    if (kind_ == kToolSlide && ctx_.opt[1]) drag_end_y_ = whole_unit(at.y());
+    if (kind_ == kToolSlide && ctx_.opt[1]) drag_.end_y = whole_unit(at.y());
     show_band();
 }
 
 void SlurTool::release(QPointF at) {
-    if (!mouse_is_down_) return;
-    mouse_is_down_ = false;
+    if (!drag_.mouse_is_down) return;
+    drag_.mouse_is_down = false;
     PagePicture& page = ctx_.doc.Picture1();
     const bool slide = kind_ == kToolSlide;
     if (slide && ctx_.opt[1]) {
         page.set_fore_color(Qt::black);
-        page.line(drag_start_x_, drag_start_y_, drag_end_x_, drag_end_y_);
-        drag_start_y_ = drag_end_y_;
+        page.line(drag_.start_x, drag_.start_y, drag_.end_x, drag_.end_y);
+        drag_.start_y = drag_.end_y;
         // Slurs take no undo copy, so only a commit lets New and Open see the page has changed;
         // without it slurs drawn on a fresh page would be thrown away without a question.
         ctx_.doc.commit_page();
     }
-    drag_end_x_ = whole_unit(at.x());
-    const SlurArc arc = slur_arc(drag_start_x_, drag_start_y_, drag_end_x_);
-    int letter_row = drag_start_y_ - 300;
+    drag_.end_x = whole_unit(at.x());
+    const SlurArc arc = slur_arc(drag_.start_x, drag_.start_y, drag_.end_x);
+    int letter_row = drag_.start_y - 300;
     ctx_.overlay.line1_visible = false;
     ctx_.overlay_changed();
     // Released at or left of the press: no arc and no letter; a slide's line stays.
-    if (drag_end_x_ <= drag_start_x_) return;
+    if (drag_.end_x <= drag_.start_x) return;
     BusyPointer busy;
     bool drew = false;
     if (slide && !ctx_.opt[0]) {
-        letter_row = drag_start_y_ <= drag_end_y_ ? drag_end_y_ - 300 : drag_start_y_ - 150;
+        letter_row = drag_.start_y <= drag_.end_y ? drag_.end_y - 300 : drag_.start_y - 150;
     } else {
         page.set_fore_color(Qt::black);
         page.arc(arc.mid_x, arc.centre_y(), arc.radius, kSlurArcStart, kSlurArcEnd, arc.aspect);
@@ -119,7 +119,7 @@ void SlurTool::release(QPointF at) {
 }
 
 void SlurTool::cancel() {
-    mouse_is_down_ = false;
+    drag_.mouse_is_down = false;
     if (!ctx_.overlay.line1_visible) return;
     ctx_.overlay.line1_visible = false;
     ctx_.overlay_changed();

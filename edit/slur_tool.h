@@ -45,11 +45,7 @@ private:
 
     ToolContext ctx_;
     int kind_;
-    bool mouse_is_down_ = false;
-    int drag_start_x_ = 0;
-    int drag_start_y_ = 0;
-    int drag_end_x_ = 0;
-    int drag_end_y_ = 0;
+    Drag drag_;
 };
 
 }  // namespace strumix

@@ -30,6 +30,16 @@ struct Overlay {
 // The slide tool's draw options "&Arc", "&Line" and "&Letter".
 using DrawOptions = std::array<bool, 3>;
 
+// A drag on the page, in whole units of the page's scale at the press (`mouse_is_down`,
+// `drag_start_x` ... `drag_end_y`).
+struct Drag {
+    bool mouse_is_down = false;
+    int start_x = 0;
+    int start_y = 0;
+    int end_x = 0;
+    int end_y = 0;
+};
+
 // What a tool may touch: the document's page, the rubber bands and the draw options.
 struct ToolContext {
     Document& doc;

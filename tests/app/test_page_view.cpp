@@ -1,0 +1,109 @@
+// What the page view shows of the document: it repaints the pixels that changed, and only
+// those, and draws the cursor box with its border.
+#include <QPaintEvent>
+#include <QtTest>
+
+#include "page/page_font.h"
+#include "support/program_session.h"
+
+using namespace strumix;
+
+namespace {
+
+// Collects the regions the page widget is asked to paint.
+class PaintSpy : public QObject {
+public:
+    explicit PaintSpy(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+}  // namespace
+
+class TestPageView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { load_resources(); }
+
+    // A title printed on the page reaches the screen through the rectangle the page reports:
+    // nothing else lies over the top row, so without that repaint the view would go on showing
+    // the blank page.
+    void changed_pixels_are_repainted() {
+        ProgramSession s;
+        s.window.resize(900, 700);
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        PageWidget* page = s.window.page();
+        PaintSpy spy(page);
+        QTest::qWait(50);
+        spy.painted = QRegion();
+
+        const QImage before = s.doc.Picture1().image();
+        s.host.inputs.push_back(QStringLiteral("Blues in E"));
+        s.tools.mnu_title_Click();
+        QRect inked;
+        const QImage& after = s.doc.Picture1().image();
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) != before.pixel(x, y)) inked |= QRect(x, y, 1, 1);
+        QVERIFY(!inked.isEmpty());
+        QTRY_VERIFY(spy.painted.contains(inked));
+        // Just that: the rest of the page is not painted again.
+        const QRect bounds = spy.painted.boundingRect();
+        QVERIFY2(bounds.width() * bounds.height() < page->width() * page->height() / 4,
+                 qPrintable(QStringLiteral("%1 x %2").arg(bounds.width()).arg(bounds.height())));
+    }
+
+    // The erase band repaints its edges as it moves, not the page inside it.
+    void rubber_band_repaints_its_edges() {
+        ProgramSession s;
+        s.window.resize(900, 700);
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        PageWidget* page = s.window.page();
+        s.tools.btn_edit_Click();
+        QTest::mousePress(page, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseMove(page, QPoint(200, 150));
+        PaintSpy spy(page);
+        QTest::qWait(50);
+        spy.painted = QRegion();
+        QTest::mouseMove(page, QPoint(210, 160));
+        QTRY_VERIFY(!spy.painted.isEmpty());
+        QVERIFY(spy.painted.contains(QRect(20, 20, 190, 1)));
+        QVERIFY(!spy.painted.contains(QPoint(100, 80)));
+        // On screen the band is a one-pixel black outline over the page.
+        const QImage shown = page->grab().toImage();
+        QCOMPARE(shown.pixel(100, 20), qRgb(0, 0, 0));
+        QCOMPARE(shown.pixel(20, 100), qRgb(0, 0, 0));
+        QCOMPARE(shown.pixel(100, 30), s.doc.Picture1().image().pixel(100, 30));
+        QTest::mouseRelease(page, Qt::LeftButton, {}, QPoint(210, 160));
+    }
+
+    // The cursor box: its entry on the window background colour inside a one-pixel border.
+    void cursor_box_has_a_border() {
+        ProgramSession s;
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        QLabel* box = s.window.page()->location();
+        QCOMPARE(box->size(), QSize(16, 15));
+        const QImage shown = box->grab().toImage();
+        for (int x = 0; x < 16; ++x) {
+            QCOMPARE(shown.pixel(x, 0), qRgb(0, 0, 0));
+            QCOMPARE(shown.pixel(x, 14), qRgb(0, 0, 0));
+        }
+        for (int y = 0; y < 15; ++y) {
+            QCOMPARE(shown.pixel(0, y), qRgb(0, 0, 0));
+            QCOMPARE(shown.pixel(15, y), qRgb(0, 0, 0));
+        }
+        QCOMPARE(shown.pixel(8, 7), qRgb(0xFF, 0xFF, 0xC0));
+    }
+};
+
+QTEST_MAIN(TestPageView)
+#include "test_page_view.moc"
