@@ -5,12 +5,14 @@
 #include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "app/program.h"
+#include "document/page_file.h"
 #include "page/page_font.h"
 #include "page/page_memory.h"
 #include "title/title_window.h"
 
 int main(int argc, char* argv[]) {
     strumix::keep_page_buffers();
+    strumix::survive_file_size_limit();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strumix"));
     strumix::load_resources();
@@ -29,6 +31,7 @@ int main(int argc, char* argv[]) {
 
     strumix::Program program;
     program.start();
+    program.end_on_quit_signals();
 
     title->enter_main = [&] {
         program.enter();

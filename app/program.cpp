@@ -7,9 +7,11 @@
 #include "app/help_file.h"
 #include "app/main_window.h"
 #include "app/page_widget.h"
+#include "app/quit_signals.h"
 #include "document/clipboard_copy.h"
 #include "edit/edit_host.h"
 #include "layout/layout_dialog.h"
+#include "page/program.h"
 
 namespace strumix {
 
@@ -74,6 +76,9 @@ public:
     bool set_clipboard_image(const QImage& image, QString* error) override {
         return put_on_clipboard(image, error);
     }
+    bool open_in_another_copy(const QString& path) override {
+        return program_.recovery_store().open_elsewhere(path);
+    }
     void form_resize() override { program_.form1().form_resize(); }
     void scroll_to_top() override {
         if (view_.vscroll_visible()) view_.set_vscroll_value(view_.vscroll_minimum());
@@ -91,8 +96,10 @@ private:
     ViewHost& view_;
 };
 
-Program::Program(Questions* questions)
+Program::Program(Questions* questions, const QString& recovery_root)
     : questions_(questions ? *questions : boxes_),
+      store_(recovery_root),
+      keeper_(std::make_unique<RecoveryKeeper>(doc_, store_)),
       view_host_(std::make_unique<ViewHost>(questions_)),
       tools_(std::make_unique<ToolPalette>(doc_, *view_host_)),
       form1_(std::make_unique<MainWindow>(doc_, *tools_)),
@@ -114,7 +121,12 @@ Program::Program(Questions* questions)
         QObject::connect(form1_->action(QString::fromLatin1(name)), &QAction::triggered,
                          form1_.get(), run);
     }
-    form1_->query_unload = [&commands] { return commands.query_unload(); };
+    // A clean exit keeps nothing: the user has saved the page or chosen not to.
+    form1_->query_unload = [this, &commands] {
+        if (!commands.query_unload()) return false;
+        keeper_->discard();
+        return true;
+    };
 }
 
 // The dialogs are the main window's children; it deletes them with itself.
@@ -144,6 +156,44 @@ void Program::enter() {
     form1_->showMaximized();
     form1_->form_resize();
     view_host_->focus_page();
+    offer_recovery();
+}
+
+void Program::offer_recovery() {
+    for (const QString& folder : store_.claim_orphans()) {
+        const std::optional<RecoveryData> data = RecoveryStore::read(folder);
+        if (!data) {
+            store_.remove(folder);
+            continue;
+        }
+        const QString name =
+            data->file_name.isEmpty() ? QStringLiteral("Untitled") : data->file_name;
+        const Answer answer = questions_.ask(
+            QStringLiteral("Strumix ended before the page \"%1\" was saved. Do you want to "
+                           "recover it?")
+                .arg(name),
+            program_title(), false);
+        if (answer != Answer::Yes) {
+            store_.remove(folder);
+            continue;
+        }
+        RecoveryKeeper::recover_into(doc_, *data);
+        store_.remove(folder);
+        form1_->form_resize();
+        // As after an open, the box waits above the first string, clear of the page's numbers.
+        windows_host_->cursor_to_page_top();
+        // One page at a time: any other left unsaved is offered at the next start.
+        return;
+    }
+}
+
+void Program::end_on_quit_signals() {
+    if (quit_signals_) return;
+    quit_signals_ = new QuitSignals(form1_.get());
+    QObject::connect(quit_signals_, &QuitSignals::received, form1_.get(), [this](int signal) {
+        keeper_->write_now();
+        QCoreApplication::exit(128 + signal);
+    });
 }
 
 }  // namespace strumix

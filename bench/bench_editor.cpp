@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <memory>
 #include <set>
 
@@ -13,6 +14,7 @@
 #include "app/program.h"
 #include "bench_session.h"
 #include "document/page_file.h"
+#include "document/recovery_store.h"
 #include "page/page_font.h"
 #include "page/page_memory.h"
 
@@ -247,6 +249,24 @@ static void BM_open_bmp(benchmark::State& state) {
 }
 BENCHMARK(BM_open_bmp)->Arg(kStartupPage)->Arg(kLargestPage)->UseManualTime();
 
+// The recovery data of the page as the keeper writes it, on its own thread: the page's pixels
+// shared with the page (nothing copied on the user's thread), then a bitmap and the layout
+// written safely.
+static void BM_recovery_write(benchmark::State& state) {
+    const QString root = scratch().filePath(QStringLiteral("recovery"));
+    std::unique_ptr<RecoveryStore> store;
+    run(
+        state, [&](Session&) { store = std::make_unique<RecoveryStore>(root); },
+        [&](Session& s) {
+            QString error;
+            const RecoveryData data{*s.doc.Picture1().take_image(), s.doc.model(),
+                                    s.doc.file_name(), s.doc.file_path()};
+            if (!store->write(data, &error)) qFatal("%s", qPrintable(error));
+        });
+    store.reset();
+}
+BENCHMARK(BM_recovery_write)->Arg(kStartupPage)->Arg(kLargestPage)->UseManualTime();
+
 static void BM_clipboard_copy(benchmark::State& state) {
     std::unique_ptr<QuietWindows> windows;
     std::unique_ptr<DocumentCommands> commands;
@@ -279,6 +299,7 @@ int main(int argc, char** argv) {
     // As the program does at start-up: the editor's memory behaves as it does for the user.
     keep_page_buffers();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     load_resources();
     benchmark::Initialize(&argc, argv);

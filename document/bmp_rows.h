@@ -1,10 +1,23 @@
 #pragma once
 
+#include <QByteArray>
 #include <QRgb>
+#include <QtEndian>
 #include <QtGlobal>
 #include <algorithm>
 
 namespace strumix {
+
+// A bitmap header's little-endian numbers.
+inline quint16 le16(const QByteArray& bytes, int at) {
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+inline quint32 le32(const QByteArray& bytes, int at) {
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+inline qint32 le32s(const QByteArray& bytes, int at) {
+    return qFromLittleEndian<qint32>(bytes.constData() + at);
+}
 
 // Rows are written, and read, this many bytes at a time through a piece of memory that stays
 // in the processor's cache.

@@ -1,6 +1,11 @@
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
+#include <csignal>
 
 #include "document/bmp_rows.h"
 #include "document/page_file.h"
@@ -100,7 +105,18 @@ bool write_page_file(const QString& path, const QImage& image, QString* error) {
         *error = tr("Cannot save \"%1\": %2").arg(path, file.errorString());
         return false;
     }
+    sync_folder_of(path);
     return true;
 }
+
+void sync_folder_of(const QString& path) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+void survive_file_size_limit() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace strumix

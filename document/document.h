@@ -45,6 +45,9 @@ public:
     bool has_chosen_file() const;
     // The page now belongs to the file at `path`: its names, the caption, and the backup copy.
     void kept_as(const QString& path);
+    // Whether the file at `file_path` was changed on disk (by another program, or another copy
+    // of Strumix) since the page was opened from it or saved to it here.
+    bool file_changed_on_disk() const;
 
     // --- undo and backup --------------------------------------------------------------------
     // 0 the undo copy, 1 the backup copy, 2 the scratch picture of Undo.
@@ -66,7 +69,11 @@ public:
     // Whether anything was drawn since the page was last created, opened or saved.
     bool drawn_since_kept() const { return drawn_since_kept_; }
     // The page is now what was just created, opened or saved.
-    void mark_kept() { drawn_since_kept_ = false; }
+    void mark_kept();
+    // A page recovered after the program ended without saving it: shown as it was, with its
+    // layout and names, and counted as changed so that it is saved where it belonged.
+    void recover(const Picture& page, const LayoutModel& model, const QString& file_name,
+                 const QString& file_path);
 
     // --- files ------------------------------------------------------------------------------
     // Loads the picture file at `path` as the page's persistent picture, at its own size. On
@@ -82,9 +89,23 @@ signals:
     void pageResized(const QSize& pixels);
     void namesChanged();
     void modelChanged();
+    // Nothing drawn on the page is unsaved any more.
+    void kept();
 
 private:
+    // What the file on disk was when the page was last read from it or written to it.
+    struct FileStamp {
+        bool known = false;
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modified_ns = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp stamp_of(const QString& path);
+
     PagePicture page_;
+    FileStamp stamp_;
     LayoutModel model_;
     std::array<Picture, 3> backup_;
     QString file_name_ = QStringLiteral("Untitled");

@@ -91,6 +91,7 @@ void DocumentCommands::menu_open_Click() {
         if (loaded) {
             doc_.kept_as(*path);
             host_.file_kept(*path);
+            say_if_open_elsewhere(*path);
             finish_open(true);
             return;
         }
@@ -113,7 +114,16 @@ void DocumentCommands::open_path(const QString& path) {
         return;
     }
     doc_.kept_as(QFileInfo(path).absoluteFilePath());
+    say_if_open_elsewhere(doc_.file_path());
     finish_open(true);
+}
+
+void DocumentCommands::say_if_open_elsewhere(const QString& path) {
+    if (!host_.open_in_another_copy(path)) return;
+    host_.message(QStringLiteral("\"%1\" is open in another Strumix too. What is saved in one "
+                                 "replaces what was saved in the other.")
+                      .arg(path),
+                  program_title(), MessageIcon::Information);
 }
 
 void DocumentCommands::finish_open(bool opened) {
@@ -134,6 +144,14 @@ bool DocumentCommands::menu_save_Click() {
     // Only a name the user chose in the file window is written to without asking.
     if (!doc_.has_chosen_file()) return menu_save_as_Click();
     const QString path = doc_.file_path();
+    // Another program, or another copy of Strumix, may have written the file since: its work
+    // is not thrown away unasked.
+    if (doc_.file_changed_on_disk() &&
+        !ask_yes_no(QStringLiteral("\"%1\" was changed by another program since Strumix opened "
+                                   "or saved it. Do you want to overwrite it?")
+                        .arg(path))) {
+        return false;
+    }
     host_.message(path, QString(), MessageIcon::None);
     QString error;
     bool saved = false;
@@ -198,7 +216,9 @@ void DocumentCommands::mnu_copy_Click() {
 }
 
 bool DocumentCommands::query_unload() {
-    if (!doc_.page_counts_as_changed()) return true;
+    // Only what was drawn since the page was created, opened or saved is at stake here; a page
+    // just saved is not.
+    if (!doc_.drawn_since_kept()) return true;
     switch (host_.ask(kSaveChanges, program_title(), true)) {
         case Answer::No:
             return true;

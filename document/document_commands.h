@@ -37,6 +37,7 @@ private:
     // question, the view and the cursor box at the top, the page committed as unchanged.
     void finish_open(bool opened);
     void report_file_error(const QString& error);
+    void say_if_open_elsewhere(const QString& path);
 
     Document& doc_;
     DocumentHost& host_;

@@ -23,6 +23,11 @@ public:
     // The Page Layout dialog, modal, with this caption ("New Page Layout", "Adjust Layout to
     // Image") and the current layout's staffs.
     virtual LayoutAnswer choose_layout(const QString& caption, const LayoutModel& current) = 0;
+    // Whether another running Strumix has the file at `path` open.
+    virtual bool open_in_another_copy(const QString& path) {
+        (void)path;
+        return false;
+    }
     // Puts the image on the clipboard; false with the reason when that fails.
     virtual bool set_clipboard_image(const QImage& image, QString* error) = 0;
 

@@ -1,5 +1,7 @@
 #include "document/page_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "document/bmp_rows.h"
+#include "document/picture_checks.h"
 #include "page/page_picture.h"
 
 namespace strumix {
@@ -33,20 +36,6 @@ constexpr qint64 kMebibyte = 1024 * 1024;
 // BITMAPFILEHEADER (14 bytes) and the largest info header Qt reads (BITMAPV5HEADER, 124).
 constexpr int kBmpHeadBytes = 14 + 124;
 
-quint16 le16(const QByteArray& bytes, int at) {
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
-quint32 le32(const QByteArray& bytes, int at) {
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-qint32 le32s(const QByteArray& bytes, int at) {
-    return qFromLittleEndian<qint32>(bytes.constData() + at);
-}
-
-QString truncated_bmp() {
-    return tr("The bitmap file is damaged: it is shorter than its header says.");
-}
-
 // Pictures with transparency are laid on white paper, as the page is.
 QImage opaque_page(const QImage& read) {
     if (!read.hasAlphaChannel()) return read.convertToFormat(QImage::Format_RGB32);
@@ -56,58 +45,6 @@ QImage opaque_page(const QImage& read) {
     QPainter painter(&page);
     painter.drawImage(0, 0, read);
     return page;
-}
-
-// Qt reads a truncated bitmap without complaint and leaves the missing rows as whatever memory
-// held, so the header's claim is checked against the file's length first.
-bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
-    if (head.size() < 18 || !head.startsWith("BM")) {
-        *error = truncated_bmp();
-        return false;
-    }
-    const quint32 offset = le32(head, 10);
-    const quint32 info_size = le32(head, 14);
-    qint64 width = 0;
-    qint64 height = 0;
-    int bits = 0;
-    quint32 compression = 0;
-    if (info_size == 12 && head.size() >= 14 + 12) {
-        width = le16(head, 18);
-        height = le16(head, 20);
-        bits = le16(head, 24);
-    } else if (info_size >= 40 && head.size() >= 14 + 40) {
-        width = le32s(head, 18);
-        height = std::abs(qint64(le32s(head, 22)));
-        bits = le16(head, 28);
-        compression = le32(head, 30);
-    } else {
-        *error = tr("The bitmap file has a header Strumix does not know.");
-        return false;
-    }
-    if (offset >= file_size || qint64(14) + info_size > file_size) {
-        *error = truncated_bmp();
-        return false;
-    }
-    constexpr quint32 kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
-    if (compression == kRle8 || compression == kRle4) {
-        // Run-length data has no fixed length; Qt clears the page before decoding it.
-        return true;
-    }
-    if (compression != kRgb && compression != kBitFields) {
-        *error = tr("The bitmap file is compressed in a way Strumix cannot read.");
-        return false;
-    }
-    if (width <= 0 || height <= 0 || bits <= 0 || bits > 32) {
-        *error = tr("The bitmap file gives an impossible picture size.");
-        return false;
-    }
-    const qint64 row_bytes = ((width * bits + 31) / 32) * 4;
-    // row_bytes * height > file_size - offset, without the product overflowing.
-    if (row_bytes > (file_size - offset) / height) {
-        *error = truncated_bmp();
-        return false;
-    }
-    return true;
 }
 
 // A share of the file this large is worth a thread of its own: below it starting the thread
@@ -307,6 +244,7 @@ bool read_page_image(QIODevice& device, const PagePicture& limits, QImage* image
         const QByteArray head = device.peek(kBmpHeadBytes);
         if (!bmp_fits_file(head, device.size(), error)) return false;
     }
+    if (!picture_complete(format, device, error)) return false;
     QImageReader reader(&device, format);
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
@@ -329,15 +267,48 @@ bool read_page_image(QIODevice& device, const PagePicture& limits, QImage* image
     return true;
 }
 
+namespace {
+
+// What a file system entry that is not a regular file is, in words.
+const char* kind_of(mode_t mode) {
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a pipe";
+    if (S_ISSOCK(mode)) return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    return "not a file";
+}
+
+QString not_a_picture(const QString& path, mode_t mode) {
+    return tr("\"%1\" is %2, not a picture.").arg(path, tr(kind_of(mode)));
+}
+
+}  // namespace
+
 bool read_page_file(const QString& path, const PagePicture& limits, QImage* image, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        // Asked only now, as every question of the file system costs a call to it.
-        if (QFileInfo(path).isDir()) {
-            *error = tr("\"%1\" is a folder, not a picture.").arg(path);
+    // Opened without waiting, so that a pipe with no writer cannot hold the window, and looked
+    // at before a byte is read: only a regular file can be a page.
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info = {};
+    if (fd < 0) {
+        const int reason = errno;
+        if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            *error = not_a_picture(path, info.st_mode);
         } else {
-            *error = tr("Cannot open \"%1\": %2").arg(path, file.errorString());
+            *error = tr("Cannot open \"%1\": %2").arg(path, qt_error_string(reason));
         }
+        return false;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        *error = not_a_picture(path, info.st_mode);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        *error = tr("Cannot open \"%1\": %2").arg(path, file.errorString());
         return false;
     }
     return read_page_image(file, limits, image, error);

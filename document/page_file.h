@@ -25,4 +25,13 @@ bool read_page_file(const QString& path, const PagePicture& limits, QImage* imag
 // once the whole picture is on disk, so a failed write leaves the old file as it was.
 bool write_page_file(const QString& path, const QImage& image, QString* error);
 
+// Flushes the folder that holds `path`, so that a file just renamed into it stays there when
+// the power fails right after.
+void sync_folder_of(const QString& path);
+
+// A file-size limit (ulimit -f) ends a program that writes past it, unless it ignores the
+// signal the system sends: then the write fails with "File too large", and the save says so as
+// any failed save does. Called once at start-up.
+void survive_file_size_limit();
+
 }  // namespace strumix

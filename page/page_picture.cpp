@@ -175,8 +175,8 @@ bool PagePicture::size_allowed(QSize pixels, QString* error) const {
     if (pixels.width() > max_side_ || pixels.height() > max_side_ ||
         qint64(pixels.width()) * pixels.height() > max_pixels_) {
         if (error)
-            *error = tr("Out of memory: a page of %1 × %2 pixels is larger than the largest "
-                        "page Strumix creates (%3 pixels, at most %4 pixels a side).")
+            *error = tr("A page of %1 × %2 pixels is too large: Strumix creates pages of at "
+                        "most %3 pixels, and at most %4 pixels a side.")
                          .arg(pixels.width())
                          .arg(pixels.height())
                          .arg(max_pixels_)

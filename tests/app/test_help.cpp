@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -73,6 +74,7 @@ private slots:
 };
 
 void HelpTest::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
     load_resources();
     register_help_file(QStringLiteral(STRUMIX_BUILT_HELP));
 }

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QtTest>
 
@@ -42,7 +43,10 @@ class TestMainWindow : public QObject {
     MainWindow* form1 = nullptr;
 
 private slots:
-    void initTestCase() { load_resources(); }
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        load_resources();
+    }
 
     void init() {
         program = std::make_unique<Program>();

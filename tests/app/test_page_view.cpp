@@ -85,6 +85,25 @@ private slots:
         QTest::mouseRelease(page, Qt::LeftButton, {}, QPoint(210, 160));
     }
 
+    // The slur band `line1` follows the drag as a one-pixel line over the page.
+    void slur_band_is_shown() {
+        ProgramSession s;
+        s.window.resize(900, 700);
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        PageWidget* page = s.window.page();
+        s.tools.pic_tool_Click(kToolHammer);
+        QTest::mousePress(page, Qt::LeftButton, {}, QPoint(150, 152));
+        QTest::mouseMove(page, QPoint(190, 152));
+        QTest::mouseMove(page, QPoint(230, 152));
+        QVERIFY(s.tools.overlay().line1_visible);
+        const QImage shown = page->grab().toImage();
+        QCOMPARE(shown.pixel(200, 152), qRgb(0, 0, 0));
+        QCOMPARE(s.doc.Picture1().image().pixel(200, 152), qRgb(255, 255, 255));
+        QTest::mouseRelease(page, Qt::LeftButton, {}, QPoint(230, 152));
+        QVERIFY(!s.tools.overlay().line1_visible);
+    }
+
     // The cursor box: its entry on the window background colour inside a one-pixel border.
     void cursor_box_has_a_border() {
         ProgramSession s;

@@ -100,10 +100,10 @@ void TestFilePermissions::failed_save_leaves_everything_data() {
     QTest::newRow("read-only file, Save As")
         << "readonly" << QStringList{"--yes", "save-as", "FOLDER", "song.tab"} << "not writable";
     QTest::newRow("disk full, Save")
-        << "full" << QStringList{"--fsize", "3000", "save", "FOLDER/song.tab"} << "too large";
+        << "full" << QStringList{"--fsize", "3000", "save", "FOLDER/song.tab"} << "File too large";
     QTest::newRow("disk full, Save As")
         << "full2" << QStringList{"--fsize", "3000", "--yes", "save-as", "FOLDER", "song.tab"}
-        << "too large";
+        << "File too large";
 }
 
 void TestFilePermissions::failed_save_leaves_everything() {

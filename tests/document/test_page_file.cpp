@@ -78,9 +78,9 @@ void TestPageFile::refuses_bad_files_data() {
         << samples::bmp_header_only(2016422048, 2099261488) << "shorter than its header";
     QTest::newRow("negative width") << samples::bmp_header_only(-64, 64) << "impossible";
     QTest::newRow("wider than any page")
-        << samples::encoded(samples::small_picture(16385, 2), "PNG") << "largest page";
+        << samples::encoded(samples::small_picture(16385, 2), "PNG") << "is too large";
     QTest::newRow("more pixels than any page")
-        << samples::encoded(samples::small_picture(4200, 4200), "PNG") << "largest page";
+        << samples::encoded(samples::small_picture(4200, 4200), "PNG") << "is too large";
     QByteArray png = samples::encoded(samples::small_picture(300, 300), "PNG");
     QTest::newRow("truncated png") << png.left(png.size() / 2) << "cannot be read";
 }

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -18,6 +19,8 @@
 // no act left is cancelled) and at the real Page Layout dialog (OK as it stands, or Cancel).
 class ProgramSession : public QObject {
 public:
+    // Before the program is built: it keeps nothing in the user's data.
+    const bool test_mode = (QStandardPaths::setTestModeEnabled(true), true);
     FakeQuestions host;
     strumix::Program program{&host};
     strumix::MainWindow& window = program.form1();

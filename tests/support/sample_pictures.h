@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <algorithm>
 
 #include "page/layout_model.h"
 
@@ -42,6 +43,39 @@ inline QByteArray bmp_header_only(qint32 width, qint32 height) {
     return bytes;
 }
 
+// An 8-bit run-length bitmap `width` × `height`, white with a black stripe every fourth row:
+// each row one run, then its end-of-line mark, and the end-of-picture mark at last.
+inline QByteArray rle8_bmp(int width, int height) {
+    QByteArray runs;
+    for (int y = 0; y < height; ++y) {
+        for (int left = width; left > 0; left -= 255) {
+            runs += char(std::min(left, 255));
+            runs += char(y % 4 == 0 ? 1 : 0);
+        }
+        runs += QByteArray("\0\0", 2);
+    }
+    runs += QByteArray("\0\1", 2);
+    QByteArray bytes(14 + 40 + 8, '\0');
+    auto put = [&bytes](int at, quint32 value, int size) {
+        for (int i = 0; i < size; ++i) bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, quint32(bytes.size() + runs.size()), 4);
+    put(10, quint32(bytes.size()), 4);
+    put(14, 40, 4);
+    put(18, quint32(width), 4);
+    put(22, quint32(height), 4);
+    put(26, 1, 2);
+    put(28, 8, 2);
+    put(30, 1, 4);  // run-length, 8 bits a pixel
+    put(34, quint32(runs.size()), 4);
+    put(46, 2, 4);  // two colours: white, black
+    put(54, 0xFFFFFF, 4);
+    put(58, 0x000000, 4);
+    return bytes + runs;
+}
+
 inline void write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
@@ -70,6 +104,7 @@ inline void write_seeds(const QString& folder) {
     const QByteArray bmp = encoded(picture, "BMP");
     write(QDir(folder).filePath(QStringLiteral("cut.bmp")), bmp.left(bmp.size() / 2));
     write(QDir(folder).filePath(QStringLiteral("claims.bmp")), bmp_header_only(4000, 4000));
+    write(QDir(folder).filePath(QStringLiteral("runs.bmp")), rle8_bmp(40, 24));
     // The smallest GIF: one white pixel.
     write(QDir(folder).filePath(QStringLiteral("seed.gif")),
           QByteArray::fromHex("47494638396101000100800000ffffff00000021f90401000000002c00000000"

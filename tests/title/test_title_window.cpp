@@ -2,6 +2,7 @@
 // in which the button appears, and that every opening starts with a fresh window.
 #include <QFrame>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QtTest>
 
@@ -45,7 +46,10 @@ class TitleWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { load_resources(); }
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        load_resources();
+    }
     void cleanup();
 
     void tiles_cover_three_by_three();

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "page/layout_model.h"
+
+namespace strumix {
+
+// What is kept of a page that has not been saved: the drawn page, its layout values and names.
+struct RecoveryData {
+    QImage page;
+    LayoutModel model;
+    QString file_name;
+    QString file_path;
+};
+
+// The folder each running Strumix keeps in the user's data folder: the recovery data of its page
+// while the page has unsaved drawing, and the path of the file it has open. The program holds a
+// lock on its folder for as long as it runs; the system lets go of it however the program ends,
+// so a folder whose lock can be taken belongs to a program that is no longer running.
+class RecoveryStore {
+public:
+    // Makes this program's own folder under `root` (the user's data folder when empty).
+    explicit RecoveryStore(const QString& root = QString());
+    ~RecoveryStore();
+    RecoveryStore(const RecoveryStore&) = delete;
+    RecoveryStore& operator=(const RecoveryStore&) = delete;
+
+    bool usable() const { return lock_fd_ >= 0; }
+    const QString& folder() const { return folder_; }
+
+    // Writes the data through safe writes: the old data stays whole until the new is on disk.
+    // Safe to call from a thread of its own while the caller's thread goes on.
+    bool write(const RecoveryData& data, QString* error) const;
+    // Removes this program's recovery data (not its folder).
+    void discard() const;
+    bool has_data() const;
+    // The file this program has open, for other copies of Strumix to see.
+    void set_open_file(const QString& path) const;
+
+    // Folders left by programs that no longer run, newest first, each locked by this program
+    // from now on so that no other start offers it too.
+    QStringList claim_orphans();
+    // A claimed folder's data; nothing when it holds none or it is damaged.
+    static std::optional<RecoveryData> read(const QString& folder);
+    // Removes a claimed folder with everything in it.
+    void remove(const QString& folder);
+    // Whether another running Strumix has the file at `path` open.
+    bool open_elsewhere(const QString& path) const;
+
+    static QString default_root();
+
+private:
+    QString root_;
+    QString folder_;
+    int lock_fd_ = -1;
+    QList<std::pair<QString, int>> claimed_;
+};
+
+}  // namespace strumix
