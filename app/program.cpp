@@ -70,8 +70,9 @@ public:
         return program_.file_window().choose(purpose, name);
     }
     void file_kept(const QString& path) override { program_.file_window().file_kept(path); }
-    LayoutAnswer choose_layout(const QString& caption, const LayoutModel& current) override {
-        return program_.layout_dialog().ask(caption, current);
+    LayoutAnswer choose_layout(const QString& caption, const LayoutModel& layout,
+                               bool propose) override {
+        return program_.layout_dialog().ask(caption, layout, propose);
     }
     bool set_clipboard_image(const QImage& image, QString* error) override {
         return put_on_clipboard(image, error);

@@ -15,6 +15,7 @@
 #include "bench_session.h"
 #include "document/page_file.h"
 #include "document/recovery_store.h"
+#include "page/layout_finder.h"
 #include "page/page_font.h"
 #include "page/page_memory.h"
 
@@ -266,6 +267,16 @@ static void BM_recovery_write(benchmark::State& state) {
     store.reset();
 }
 BENCHMARK(BM_recovery_write)->Arg(kStartupPage)->Arg(kLargestPage)->UseManualTime();
+
+// Reading an opened page's layout back from its pixels.
+static void BM_find_layout(benchmark::State& state) {
+    run(state, nullptr, [](Session& s) {
+        const std::optional<LayoutModel> found = find_layout(s.doc.Picture1().image());
+        if (!found) qFatal("the page's layout was not found");
+        benchmark::DoNotOptimize(found->num_lines);
+    });
+}
+BENCHMARK(BM_find_layout)->Arg(kStartupPage)->Arg(kLargestPage)->Unit(benchmark::kMicrosecond);
 
 static void BM_clipboard_copy(benchmark::State& state) {
     std::unique_ptr<QuietWindows> windows;

@@ -58,8 +58,8 @@ public:
     std::optional<QString> choose_file(strumix::FilePurpose, const QString&) override {
         return std::nullopt;
     }
-    strumix::LayoutAnswer choose_layout(const QString&,
-                                        const strumix::LayoutModel& current) override {
+    strumix::LayoutAnswer choose_layout(const QString&, const strumix::LayoutModel& current,
+                                        bool) override {
         strumix::LayoutAnswer answer;
         for (int i = 0; i < strumix::kMaxStaffs; ++i) answer.staffs[i] = current.line_props[i];
         return answer;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "document/busy_pointer.h"
+#include "page/layout_finder.h"
 #include "page/program.h"
 
 namespace strumix {
@@ -42,7 +43,7 @@ void DocumentCommands::menu_new_Click() {
     // Until a layout fits: ask, try to create the page, say why not, ask again.
     for (;;) {
         const LayoutAnswer answer =
-            host_.choose_layout(QString::fromLatin1(kNewPageLayout), doc_.model());
+            host_.choose_layout(QString::fromLatin1(kNewPageLayout), doc_.model(), false);
         doc_.set_model(answer.applied_to(doc_.model()));
         if (!answer.accepted) break;
         doc_.Picture1().clear();
@@ -68,11 +69,30 @@ void DocumentCommands::menu_new_Click() {
     host_.cursor_home();
 }
 
-void DocumentCommands::menu_page_Click() {
+void DocumentCommands::menu_page_Click() { adjust_layout(std::nullopt); }
+
+void DocumentCommands::adjust_layout(const std::optional<LayoutModel>& found) {
+    const LayoutModel& current = doc_.model();
+    LayoutModel shown = current;
+    if (found) {
+        // What the picture shows, over what it cannot show: the tunings of strings a staff
+        // does not have, and the staffs the page does not have.
+        for (int i = 0; i < found->num_lines; ++i) {
+            LineProps staff = found->line_props[i];
+            for (int s = staff.num_strings; s < kMaxStrings; ++s)
+                staff.tuning[s] = current.line_props[i].tuning[s];
+            shown.line_props[i] = staff;
+        }
+        shown.num_lines = found->num_lines;
+        shown.measures_across = found->measures_across;
+        shown.notes_per_measure = found->notes_per_measure;
+        shown.recompute_staff_rows();
+    }
     const LayoutAnswer answer =
-        host_.choose_layout(QString::fromLatin1(kAdjustLayout), doc_.model());
-    // Adjusting the layout to an image: the page stays exactly as it is.
-    doc_.set_model(answer.applied_to(doc_.model()));
+        host_.choose_layout(QString::fromLatin1(kAdjustLayout), shown, found.has_value());
+    // Adjusting the layout to an image: the page stays exactly as it is. Cancel on a found
+    // layout leaves the layout as it was.
+    if (answer.accepted || !found) doc_.set_model(answer.applied_to(current));
     host_.select_number_entry();
 }
 
@@ -131,7 +151,8 @@ void DocumentCommands::finish_open(bool opened) {
     host_.scroll_to_top();
     host_.message(QStringLiteral("Please adjust strumix's layout to fit the image."), QString(),
                   MessageIcon::None);
-    menu_page_Click();
+    // A page of ours brings its layout back: the dialog comes up with it already chosen.
+    adjust_layout(opened ? find_layout(doc_.Picture1().image()) : std::nullopt);
     host_.form_resize();
     host_.cursor_to_page_top();
     QCoreApplication::processEvents();

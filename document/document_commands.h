@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "document/document.h"
 #include "document/document_host.h"
@@ -37,6 +38,9 @@ private:
     // question, the view and the cursor box at the top, the page committed as unchanged.
     void finish_open(bool opened);
     void report_file_error(const QString& error);
+    // The Page Layout dialog as "Adjust Layout to Image", with the layout found in the picture
+    // already chosen when there is one.
+    void adjust_layout(const std::optional<LayoutModel>& found);
     void say_if_open_elsewhere(const QString& path);
 
     Document& doc_;

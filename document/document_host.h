@@ -21,8 +21,10 @@ public:
     // The file at `path` was just opened or saved: the file window shows its folder next time.
     virtual void file_kept(const QString& path) { (void)path; }
     // The Page Layout dialog, modal, with this caption ("New Page Layout", "Adjust Layout to
-    // Image") and the current layout's staffs.
-    virtual LayoutAnswer choose_layout(const QString& caption, const LayoutModel& current) = 0;
+    // Image") and the staffs of `layout`; with `propose`, the whole of `layout` is shown as
+    // already chosen (the layout found in an opened picture).
+    virtual LayoutAnswer choose_layout(const QString& caption, const LayoutModel& layout,
+                                       bool propose) = 0;
     // Whether another running Strumix has the file at `path` open.
     virtual bool open_in_another_copy(const QString& path) {
         (void)path;

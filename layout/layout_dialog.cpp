@@ -230,14 +230,18 @@ void LayoutDialog::load(const LayoutModel& model) {
         instruments_->addItem(QString::fromLatin1(instrument.entry));
     }
     instruments_->setCurrentIndex(-1);
+    choose(model);
+    take_staffs(model);
+    lnum_ = 0;
+}
+
+void LayoutDialog::choose(const LayoutModel& model) {
     across_[qBound(1, model.measures_across, kMaxMeasuresAcross) - 1]->setChecked(true);
     const int staffs = qBound(1, model.num_lines, kMaxStaffs) - 1;
     lines_[staffs]->setChecked(true);
     lines_Click(staffs);
     HScroll1_->setValue(model.notes_per_measure);
     HScroll1_Change(HScroll1_->value());
-    take_staffs(model);
-    lnum_ = 0;
 }
 
 void LayoutDialog::take_staffs(const LayoutModel& model) {
@@ -247,8 +251,9 @@ void LayoutDialog::take_staffs(const LayoutModel& model) {
     }
 }
 
-LayoutAnswer LayoutDialog::ask(const QString& caption, const LayoutModel& current) {
-    take_staffs(current);
+LayoutAnswer LayoutDialog::ask(const QString& caption, const LayoutModel& layout, bool propose) {
+    if (propose) choose(layout);
+    take_staffs(layout);
     accepted_.reset();
     setWindowTitle(caption);
     exec();

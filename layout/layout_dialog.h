@@ -31,8 +31,9 @@ public:
     LayoutDialog(Questions& questions, const LayoutModel& initial, QWidget* parent = nullptr);
 
     // Shows the dialog modally with this caption ("New Page Layout", "Adjust Layout to Image")
-    // over the staffs of `current`, and answers once it has hidden itself.
-    LayoutAnswer ask(const QString& caption, const LayoutModel& current);
+    // over the staffs of `layout`, and answers once it has hidden itself. With `propose` the
+    // measures, staffs and notes of `layout` are chosen too.
+    LayoutAnswer ask(const QString& caption, const LayoutModel& layout, bool propose = false);
 
     // The staff whose properties panel is open.
     int lnum() const { return lnum_; }
@@ -64,6 +65,8 @@ private:
     void create_props_panel();
     // The load steps.
     void load(const LayoutModel& model);
+    // Measures across, staffs and notes per measure chosen as in `model`.
+    void choose(const LayoutModel& model);
     // The staffs the properties panel edits, and their caption buttons.
     void take_staffs(const LayoutModel& model);
     void show_reference_table();

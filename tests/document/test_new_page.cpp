@@ -2,7 +2,10 @@
 // a script) and then store, draw and commit the page themselves.
 #include <QtTest>
 
+#include <QTemporaryDir>
+
 #include "document/layout_choice.h"
+#include "document/page_file.h"
 #include "page/page_font.h"
 #include "support/document_session.h"
 
@@ -178,6 +181,54 @@ private slots:
         QCOMPARE(s.page().size(), s.doc.model().page_size_pixels());
         QVERIFY(!s.doc.page_changed());
         QVERIFY(black(s.page().image(), 52, 56));
+    }
+
+    // Opened, a page of ours brings its layout: the dialog comes up with it chosen; OK stores
+    // it, Cancel leaves the layout as it was.
+    void open_proposes_the_layout_found_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel") << false;
+    }
+    void open_proposes_the_layout_found() {
+        QFETCH(bool, accept);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("three.tab"));
+        LayoutModel drawn;
+        drawn.num_lines = 3;
+        drawn.measures_across = 2;
+        drawn.notes_per_measure = 12;
+        drawn.line_props[2].set_caption(QStringLiteral("Bass 5"));
+        drawn.line_props[2].num_strings = 5;
+        drawn.line_props[2].set_tuning(4, QStringLiteral("B"));
+        drawn.recompute_staff_rows();
+        {
+            DocumentSession writer;
+            writer.doc.set_model(drawn);
+            QString error;
+            QVERIFY(writer.doc.Redraw_pic(&error));
+            QVERIFY(write_page_file(path, writer.page().image(), &error));
+        }
+        DocumentSession s;
+        s.documents.on_file = [&](FilePurpose, const QString&) { return std::optional(path); };
+        s.documents.on_layout = [accept](const QString&, const LayoutModel& shown) {
+            LayoutAnswer answer = FakeDocumentHost::cancelled(shown);
+            if (accept)
+                answer.accepted =
+                    LayoutChoice{shown.measures_across, shown.num_lines, shown.notes_per_measure};
+            return answer;
+        };
+        s.commands.menu_open_Click();
+        QVERIFY(s.documents.proposed);
+        const LayoutModel& proposed = *s.documents.proposed;
+        QCOMPARE(proposed.num_lines, 3);
+        QCOMPARE(proposed.measures_across, 2);
+        QCOMPARE(proposed.notes_per_measure, 12);
+        QCOMPARE(proposed.line_props[2].caption, QStringLiteral("Bass 5  "));
+        QCOMPARE(proposed.line_props[2].num_strings, 5);
+        QCOMPARE(proposed.line_props[2].tuning[4], QStringLiteral("B "));
+        QCOMPARE(s.doc.model().num_lines, accept ? 3 : 2);
+        QCOMPARE(s.doc.model().line_props[2].num_strings, accept ? 5 : 6);
     }
 
     void new_command_data() {

@@ -25,6 +25,7 @@ public:
     QImage clipboard;
     QString clipboard_failure;  // when set, filling the clipboard fails with this reason
     int resizes = 0;
+    std::optional<strumix::LayoutModel> proposed;  // the last layout shown as already chosen
 
     void message(const QString& text, const QString& title, strumix::MessageIcon icon) override {
         questions_.message(text, title, icon);
@@ -44,9 +45,10 @@ public:
         kept << path;
         if (on_kept) on_kept(path);
     }
-    strumix::LayoutAnswer choose_layout(const QString& caption,
-                                        const strumix::LayoutModel& current) override {
+    strumix::LayoutAnswer choose_layout(const QString& caption, const strumix::LayoutModel& current,
+                                        bool propose) override {
         layout_captions << caption;
+        if (propose) proposed = current;
         if (on_layout) return on_layout(caption, current);
         return cancelled(current);
     }
