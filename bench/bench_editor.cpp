@@ -130,7 +130,7 @@ BENCHMARK(BM_set_backup)->Arg(kStartupPage)->Arg(kLargestPage);
 static void BM_session_memory(benchmark::State& state) {
     const QString path = scratch().filePath(QStringLiteral("session.tab"));
     Session s;
-    QuietWindows windows(s);
+    QuietWindows windows;
     DocumentCommands commands(s.doc, windows);
     for (auto _ : state) {
         make_page(s, kLargestPage);
@@ -284,7 +284,7 @@ static void BM_clipboard_copy(benchmark::State& state) {
     run(
         state,
         [&](Session& s) {
-            windows = std::make_unique<QuietWindows>(s);
+            windows = std::make_unique<QuietWindows>();
             commands = std::make_unique<DocumentCommands>(s.doc, *windows);
         },
         [&](Session&) { commands->mnu_copy_Click(); });

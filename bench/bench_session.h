@@ -39,15 +39,10 @@ public:
     void focus_page() override {}
 };
 
-// The document and the tools, as the program starts them.
-struct Session;
-
 // The document commands' windows, never shown: every dialog is cancelled, the clipboard is the
 // system's.
 class QuietWindows : public strumix::DocumentHost {
 public:
-    QuietWindows() = default;
-    explicit QuietWindows(Session&) {}
     void message(const QString&, const QString&, strumix::MessageIcon) override {}
     strumix::Answer ask(const QString&, const QString&, bool) override {
         return strumix::Answer::No;
@@ -74,6 +69,7 @@ public:
     void select_number_entry() override {}
 };
 
+// The document and the tools, as the program starts them.
 struct Session {
     NullHost host;
     strumix::Document doc;
