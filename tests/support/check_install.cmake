@@ -32,7 +32,7 @@ endif()
 expect_file(share/strumix/STRUMIX.HLP)
 expect_text(share/strumix/STRUMIX.HLP "<section id=\"topic-1\">")
 expect_file(share/applications/strumix.desktop)
-expect_text(share/applications/strumix.desktop "Exec=strumix %f")
+expect_text(share/applications/strumix.desktop "Exec=${PREFIX}/bin/strumix %f")
 expect_text(share/applications/strumix.desktop "Icon=strumix")
 expect_text(share/applications/strumix.desktop "MimeType=application/x-strumix-tab;")
 expect_file(share/icons/hicolor/32x32/apps/strumix.png)
@@ -40,6 +40,7 @@ expect_file(share/mime/packages/strumix.xml)
 expect_text(share/mime/packages/strumix.xml "<mime-type type=\"application/x-strumix-tab\">")
 expect_text(share/mime/packages/strumix.xml "<sub-class-of type=\"image/bmp\"/>")
 expect_text(share/mime/packages/strumix.xml "<glob pattern=\"*.tab\"/>")
+expect_text(share/mime/packages/strumix.xml "<match type=\"string\" value=\"BM\" offset=\"0\"/>")
 
 # The icon is the 32 × 32 PNG the main window shows.
 if(EXISTS ${PREFIX}/share/icons/hicolor/32x32/apps/strumix.png)
@@ -63,6 +64,25 @@ if(UPDATE_MIME AND EXISTS ${PREFIX}/share/mime/packages/strumix.xml)
     elseif(NOT EXISTS ${PREFIX}/share/mime/application/x-strumix-tab.xml)
         list(APPEND failures "update-mime-database made no application/x-strumix-tab")
     endif()
+endif()
+
+# A file named .tab is a Strumix page when its content starts as a bitmap does, text otherwise.
+find_program(GIO gio)
+if(GIO AND EXISTS ${PREFIX}/share/mime/application/x-strumix-tab.xml)
+    file(WRITE ${PREFIX}/page.tab "BM6 bitmap bytes follow")
+    file(WRITE ${PREFIX}/riff.tab "e|---0---3---|\nB|-----1-----|\n")
+    foreach(pair "page.tab=application/x-strumix-tab" "riff.tab=text/x-strumix-text-tab")
+        string(REPLACE "=" ";" pair ${pair})
+        list(GET pair 0 name)
+        list(GET pair 1 type)
+        execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_DIRS=${PREFIX}/share:/usr/share
+                                XDG_DATA_HOME=${PREFIX}/none
+                                ${GIO} info -a standard::content-type ${PREFIX}/${name}
+                        OUTPUT_VARIABLE output ERROR_QUIET)
+        if(NOT output MATCHES "content-type: ${type}")
+            list(APPEND failures "${name} is not ${type}: ${output}")
+        endif()
+    endforeach()
 endif()
 
 # And the desktop entry as desktops read it, where the validator is installed.
