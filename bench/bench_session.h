@@ -21,8 +21,9 @@
 
 namespace bench {
 
-// The windows around the tools, never shown: no question is answered, no view scrolls.
-class NullHost : public strumix::EditHost {
+// An interface of ours that asks questions, none of them ever answered but with No.
+template <class Base>
+class Unanswered : public Base {
 public:
     void message(const QString&, const QString&, strumix::MessageIcon) override {}
     strumix::Answer ask(const QString&, const QString&, bool) override {
@@ -31,6 +32,11 @@ public:
     std::optional<QString> input_box(const QString&, const QString&, const QString&) override {
         return std::nullopt;
     }
+};
+
+// The windows around the tools, never shown: no question is answered, no view scrolls.
+class NullHost : public Unanswered<strumix::EditHost> {
+public:
     bool vscroll_visible() const override { return false; }
     int vscroll_value() const override { return 0; }
     int vscroll_minimum() const override { return 0; }
@@ -41,15 +47,8 @@ public:
 
 // The document commands' windows, never shown: every dialog is cancelled, the clipboard is the
 // system's.
-class QuietWindows : public strumix::DocumentHost {
+class QuietWindows : public Unanswered<strumix::DocumentHost> {
 public:
-    void message(const QString&, const QString&, strumix::MessageIcon) override {}
-    strumix::Answer ask(const QString&, const QString&, bool) override {
-        return strumix::Answer::No;
-    }
-    std::optional<QString> input_box(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
     std::optional<QString> choose_file(strumix::FilePurpose, const QString&) override {
         return std::nullopt;
     }
