@@ -1,0 +1,99 @@
+#include "document/page_export.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "page/sheet_layout.h"
+
+namespace strumix {
+
+namespace {
+
+// PDF pages are described at this resolution; the image in them keeps every pixel anyway.
+constexpr int kPdfDpi = 300;
+
+QPageSize paper_for_locale() {
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
+                                                                      : QPageSize(QPageSize::A4);
+}
+
+bool write_whole(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QPageLayout::Orientation orientation_for(const QImage& page, const QPageLayout& layout) {
+    QPageLayout portrait = layout;
+    portrait.setOrientation(QPageLayout::Portrait);
+    QPageLayout landscape = layout;
+    landscape.setOrientation(QPageLayout::Landscape);
+    // The page's width at screen size, in points (72 to the inch, 96 pixels to the inch).
+    const double needed = page.width() * 72.0 / 96.0;
+    const bool fits_upright = portrait.paintRect(QPageLayout::Point).width() >= needed;
+    const bool fits_across = landscape.paintRect(QPageLayout::Point).width() >= needed;
+    return !fits_upright && fits_across ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+bool paint_page_sheets(QPagedPaintDevice& device, const QImage& page,
+                       const std::optional<LayoutModel>& layout) {
+    const QSize sheet(device.width(), device.height());
+    const SheetPlan plan =
+        plan_sheets(page.size(), page_cuts(page.size(), layout), sheet, device.logicalDpiX());
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    // Smooth scaling would blur the cells' edges; each pixel prints as a square.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // A PDF keeps the page's own pixels, not a JPEG's guess at them.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    for (qsizetype i = 0; i < plan.slices.size(); ++i) {
+        if (i > 0 && !device.newPage()) return false;
+        const QRect& part = plan.slices[i];
+        painter.drawImage(QRectF(0, 0, part.width() * plan.scale, part.height() * plan.scale), page,
+                          part);
+    }
+    return painter.end();
+}
+
+bool export_page(const QString& path, const QImage& page, const std::optional<LayoutModel>& layout,
+                 QString* error) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (suffix == QLatin1String("png")) {
+        if (!page.save(&buffer, "PNG")) {
+            *error = QStringLiteral("The page could not be written as PNG.");
+            return false;
+        }
+    } else if (suffix == QLatin1String("pdf")) {
+        QPdfWriter pdf(&buffer);
+        pdf.setCreator(QStringLiteral("Strumix"));
+        pdf.setTitle(QFileInfo(path).completeBaseName());
+        pdf.setResolution(kPdfDpi);
+        pdf.setPageSize(paper_for_locale());
+        pdf.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+        pdf.setPageOrientation(orientation_for(page, pdf.pageLayout()));
+        if (!paint_page_sheets(pdf, page, layout)) {
+            *error = QStringLiteral("The page could not be written as PDF.");
+            return false;
+        }
+    } else {
+        *error = QStringLiteral("Export writes PNG or PDF: end the name with .png or .pdf.");
+        return false;
+    }
+    buffer.close();
+    return write_whole(path, bytes, error);
+}
+
+}  // namespace strumix

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QPageLayout>
+#include <QString>
+#include <optional>
+
+#include "page/layout_model.h"
+
+class QPagedPaintDevice;
+
+namespace strumix {
+
+// Paints the page onto a printer or a PDF, sheet after sheet as `plan_sheets` lays them out,
+// each pixel a sharp square. `layout`: the page's layout when known, so that no staff is cut
+// across two sheets. False when the device could not start a page.
+bool paint_page_sheets(QPagedPaintDevice& device, const QImage& page,
+                       const std::optional<LayoutModel>& layout);
+
+// Portrait, unless the page fits the sheet's width at screen size only lying across it.
+QPageLayout::Orientation orientation_for(const QImage& page, const QPageLayout& layout);
+
+// Writes the page as PNG (the same pixels) or PDF (printed size, A4 or US Letter by the
+// user's locale), chosen by the name's extension; the file is replaced only once it is whole.
+// Any other extension is refused, with the reason in `error`.
+bool export_page(const QString& path, const QImage& page, const std::optional<LayoutModel>& layout,
+                 QString* error);
+
+}  // namespace strumix
