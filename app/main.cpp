@@ -1,18 +1,46 @@
 #include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTimer>
 
+#include "app/command_line.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/stored_settings.h"
 #include "document/page_file.h"
 #include "page/page_font.h"
 #include "page/page_memory.h"
 #include "title/title_window.h"
 
+namespace {
+
+QStringList arguments_of(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     strumix::keep_page_buffers();
     strumix::survive_file_size_limit();
+    // Help, version, export and a refused option are answered before any window system is
+    // asked for: they work over ssh and in scripts, and never flash a window.
+    const strumix::CommandLine line = strumix::parse_command_line(arguments_of(argc, argv));
+    if (line.action == strumix::CommandLine::Action::Export) {
+        // The page's pictures need the GUI module, not a display; and what Qt says about the
+        // session it runs in would only bury the one line that matters on standard error.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        QGuiApplication app(argc, argv);
+        return strumix::answer_without_window(line);
+    }
+    if (line.action != strumix::CommandLine::Action::Edit) {
+        QCoreApplication app(argc, argv);
+        return strumix::answer_without_window(line);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strumix"));
     strumix::load_resources();
@@ -21,15 +49,14 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(font);
     app.installEventFilter(new strumix::HelpKeyFilter(&app));
     // A page handed over by the desktop (Open With, a double click on a .tab file).
-    const QStringList arguments = QCoreApplication::arguments();
     const QString start_file =
-        arguments.size() > 1 ? QFileInfo(arguments.at(1)).absoluteFilePath() : QString();
+        line.page.isEmpty() ? QString() : QFileInfo(line.page).absoluteFilePath();
 
     // The title window shows first and stays while the editor's windows load hidden behind it.
     auto* title = new strumix::TitleWindow;
     title->load(false);
 
-    strumix::Program program;
+    strumix::Program program(nullptr, QString(), strumix::settings_path());
     program.start();
     program.end_on_quit_signals();
 

@@ -36,12 +36,18 @@ void MainWindow::create_menus() {
     };
 
     QMenu* file = add_menu(nullptr, "menu_file", "&File", kHelpFileMenu);
-    add_action(file, "menu_new", "&New...");
-    add_action(file, "menu_open", "&Open");
+    // Ctrl+N, Ctrl+O and Ctrl+Shift+S as on every desktop; Ctrl+S moves the cursor box.
+    add_action(file, "menu_new", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N));
+    add_action(file, "menu_open", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O));
+    add_menu(file, "menu_recent", "Open &Recent", 0);
     add_action(file, "menu_save", "&Save");
-    add_action(file, "menu_save_as", "Save &As...");
+    add_action(file, "menu_save_as", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     separator(file, "zxczxcvzxv");
     add_action(file, "mnu_revert", "&Revert");
+    separator(file, "z_output");
+    add_action(file, "mnu_export", "E&xport...");
+    add_action(file, "mnu_print", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
+    add_action(file, "mnu_print_preview", "Print Pre&view...");
     separator(file, "zzvhjkgh");
     add_action(file, "menu_set_backup", "&Set Backup", QKeySequence(Qt::Key_F3));
     add_action(file, "menu_revert", "&Revert to Backup", QKeySequence(Qt::Key_F4));
@@ -88,6 +94,16 @@ void MainWindow::create_menus() {
     separator(insert, "zidhglsd");
     add_action(insert, "mnu_harmonic", "&Harmonic", QKeySequence(Qt::CTRL | Qt::Key_H));
 
+    // The page as shown, never the page itself: every zoom acts on the same page pixels.
+    QMenu* view = add_menu(nullptr, "menu_view", "&View", kHelpViewMenu);
+    QAction* zoom_in = add_action(view, "mnu_zoom_in", "Zoom &In");
+    zoom_in->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zoom_in->setShortcutContext(Qt::WindowShortcut);
+    add_action(view, "mnu_zoom_out", "Zoom &Out", QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    add_action(view, "mnu_actual_size", "&Actual Size", QKeySequence(Qt::CTRL | Qt::Key_0));
+    add_action(view, "mnu_fit_page", "&Fit Page");
+
     QMenu* help = add_menu(nullptr, "zmenu_help", "&Help", kHelpHelpMenu);
     QAction* contents =
         add_action(help, "mnu_help_contents", "&Contents", QKeySequence(Qt::Key_F1));
@@ -107,6 +123,10 @@ void MainWindow::connect_edit_menus() {
     connect(action("mnu_help_contents"), &QAction::triggered, this,
             [this] { HelpViewer::request(kHelpContents, this); });
     connect(action("mnu_about"), &QAction::triggered, this, &MainWindow::mnu_about_Click);
+    connect(action("mnu_zoom_in"), &QAction::triggered, this, [this] { set_zoom(zoom() + 1); });
+    connect(action("mnu_zoom_out"), &QAction::triggered, this, [this] { set_zoom(zoom() - 1); });
+    connect(action("mnu_actual_size"), &QAction::triggered, this, [this] { set_zoom(1); });
+    connect(action("mnu_fit_page"), &QAction::triggered, this, [this] { set_zoom(fit_zoom()); });
 }
 
 }  // namespace strumix

@@ -3,20 +3,24 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 #include <cmath>
 
 #include <QScreen>
 
 #include "app/page_widget.h"
 #include "app/symbol_carry.h"
-#include "app/view_geometry.h"
 #include "document/document.h"
 #include "edit/tool_palette.h"
 #include "edit/tool_table.h"
@@ -40,6 +44,7 @@ MainWindow::MainWindow(Document& document, ToolPalette& tools, QWidget* parent)
     client->setObjectName(QStringLiteral("client"));
     fill_background(client, Qt::white);
     setCentralWidget(client);
+    setAcceptDrops(true);
     // The window's design size; it opens maximised.
     resize(twips_to_pixels(8805), twips_to_pixels(5955));
 
@@ -79,6 +84,8 @@ void MainWindow::create_tool_strip(QWidget* client) {
         button->setIcon(QIcon(tool.icon));
         button->setIconSize(tool.group == ToolGroup::Numbers ? QSize(18, 18) : QSize(32, 32));
         button->setAutoRaise(true);
+        // Shown pressed while its tool is the one in use.
+        button->setCheckable(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(twips_rect(tool.left_twips, 60, 480, 480));
         const int index = tool.index;
@@ -142,6 +149,7 @@ void MainWindow::create_view(QWidget* client) {
     page_ = new PageWidget(doc_, tools_, clip_);
     page_->setProperty("tag", QStringLiteral("Tab Page  "));
     page_->setGeometry(twips_rect(0, 0, 8580, 3285));
+    connect(page_, &PageWidget::zoomWheel, this, [this](int steps) { set_zoom(zoom() + steps); });
 
     hscroll_ = new QScrollBar(Qt::Horizontal, client);
     hscroll_->setObjectName(QStringLiteral("hscroll"));
@@ -187,7 +195,24 @@ void MainWindow::mnu_about_Click() {
 
 TitleWindow* MainWindow::about_box() const { return qobject_cast<TitleWindow*>(about_.data()); }
 
+// The button of the tool in use, or of the symbol being carried.
+static QString selected_tool_button(const ToolPalette& tools) {
+    if (tools.carried_symbol() >= 0)
+        return QStringLiteral("btn_bend_%1").arg(tools.carried_symbol());
+    switch (tools.current_tool()) {
+        case kToolNumbers:
+            return QStringLiteral("btn_mode_0");
+        case kToolErase:
+            return QStringLiteral("btn_edit");
+        default:
+            return QStringLiteral("pic_tool_%1").arg(tools.current_tool());
+    }
+}
+
 void MainWindow::follow_tools() {
+    const QString selected = selected_tool_button(tools_);
+    for (QToolButton* button : toolbar_->findChildren<QToolButton*>())
+        button->setChecked(button->objectName() == selected);
     box_activity_->setText(tools_.status_text());
     slidewin_->setVisible(tools_.slidewin_visible());
     for (int i = 0; i < 3; ++i) opt_[i]->setChecked(tools_.opt()[i]);
@@ -209,17 +234,28 @@ void MainWindow::center_window() {
          screen.top() + (screen.height() - frame.height()) / 2);
 }
 
-void MainWindow::form_resize() {
-    if (laying_out_) return;
-    laying_out_ = true;
+int MainWindow::zoom() const { return page_->zoom(); }
+
+void MainWindow::set_zoom(int zoom) {
+    page_->set_zoom(zoom);
+    const int shown = page_->zoom();
+    action("mnu_zoom_in")->setEnabled(shown < PageWidget::kMaxZoom);
+    action("mnu_zoom_out")->setEnabled(shown > PageWidget::kMinZoom);
+    form_resize();
+}
+
+int MainWindow::fit_zoom() const {
+    return fit_page_zoom(doc_.Picture1().size(), view_input(), PageWidget::kMaxZoom);
+}
+
+ViewInput MainWindow::view_input() const {
     ViewInput in;
     // The layout arithmetic works on the window's outer size; the client area lies 120 twips
     // inside it across and 675 twips (caption, menu bar and frame) down.
     in.window = QSize(pixels_to_twips(centralWidget()->width()) + 120,
                       pixels_to_twips(centralWidget()->height()) + 675);
     in.toolbar_height = pixels_to_twips(toolbar_->height());
-    in.page = QSize(pixels_to_twips(doc_.Picture1().size().width()),
-                    pixels_to_twips(doc_.Picture1().size().height()));
+    in.page = QSize(pixels_to_twips(page_->width()), pixels_to_twips(page_->height()));
     in.hscroll_height = pixels_to_twips(hscroll_->height());
     in.vscroll_width = pixels_to_twips(vscroll_->width());
     in.box_activity_left = pixels_to_twips(box_activity_->x());
@@ -228,7 +264,13 @@ void MainWindow::form_resize() {
     in.hscroll_value = hscroll_->isVisible() ? hscroll_->value() : 0;
     in.vscroll_value = vscroll_->isVisible() ? vscroll_->value() : 0;
     in.minimised = isMinimized();
-    const ViewLayout out = form_resize_layout(in);
+    return in;
+}
+
+void MainWindow::form_resize() {
+    if (laying_out_) return;
+    laying_out_ = true;
+    const ViewLayout out = form_resize_layout(view_input());
     if (out.changed) {
         toolbar_->setGeometry(twips_rect(out.toolbar));
         clip_->setGeometry(twips_rect(out.picture_clip));
@@ -271,6 +313,25 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) form_resize();
+}
+
+// The one local file a drop carries; nothing for several files, or for text and web links.
+static QString dropped_file(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return QString();
+    const QUrl& url = data->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!dropped_file(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = dropped_file(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: the file manager is not kept waiting on our questions.
+    QTimer::singleShot(0, this, [this, path] { emit pageDropped(path); });
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 
+#include "app/view_geometry.h"
+
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -43,8 +45,13 @@ public:
     QCheckBox* opt(int index) const { return opt_[index]; }
     QLabel* box_activity() const { return box_activity_; }
 
-    // Lays out strip, viewport, page and bars for the window's and the page's size.
+    // Lays out strip, viewport, page and bars for the window's and the page's size as shown.
     void form_resize();
+    // The page's zoom, 1 to 8 whole steps; the view is laid out again for it.
+    int zoom() const;
+    void set_zoom(int zoom);
+    // The largest zoom at which the whole page fits the view without scroll bars (at least 1).
+    int fit_zoom() const;
     // Centres the window on the screen (its size when not maximised).
     void center_window();
     // Asked before the window closes (Exit, the close box); false keeps the program running.
@@ -53,7 +60,13 @@ public:
     void mnu_about_Click();
     TitleWindow* about_box() const;
 
+signals:
+    // A file dropped on the window from a file manager, to be opened as File, Open would.
+    void pageDropped(const QString& path);
+
 protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -70,6 +83,7 @@ private:
                         const QKeySequence& shortcut = {});
     void follow_tools();
     void follow_cursor_settings();
+    ViewInput view_input() const;
     void hscroll_Change(int value);
     void VScroll_Change(int value);
 

@@ -3,6 +3,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "document/document.h"
 #include "edit/tool_palette.h"
@@ -13,7 +16,7 @@ namespace strumix {
 
 namespace {
 
-// The pixels a one-pixel outline of `rect` covers, as four thin rectangles.
+// The page pixels a one-pixel outline of `rect` covers, as four thin rectangles.
 QRegion outline(const QRect& rect) {
     if (rect.isEmpty()) return QRegion();
     return QRegion(rect) - QRegion(rect.adjusted(1, 1, -1, -1));
@@ -21,6 +24,13 @@ QRegion outline(const QRect& rect) {
 
 QRect line_span(const QLine& line) {
     return QRect(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1);
+}
+
+QRegion scaled(const QRegion& region, int zoom) {
+    if (zoom == 1) return region;
+    QRegion out;
+    for (const QRect& rect : region) out += QRect(rect.topLeft() * zoom, rect.size() * zoom);
+    return out;
 }
 
 }  // namespace
@@ -31,13 +41,29 @@ CursorBoxLabel::CursorBoxLabel(QWidget* parent) : QLabel(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void CursorBoxLabel::set_zoom(int zoom) {
+    if (zoom_ == zoom) return;
+    zoom_ = zoom;
+    update();
+}
+
 void CursorBoxLabel::paintEvent(QPaintEvent*) {
+    // Drawn at the page's size, then enlarged as the page is, so its text and border have the
+    // page's look at every zoom.
+    const QSize size(width() / zoom_, height() / zoom_);
+    if (size.isEmpty()) return;
+    QImage box(size, QImage::Format_RGB32);
+    {
+        QPainter painter(&box);
+        painter.fillRect(box.rect(), QColor(0xFF, 0xFF, 0xC0));
+        painter.setPen(QPen(Qt::black, 0));
+        painter.drawRect(box.rect().adjusted(0, 0, -1, -1));
+        painter.setFont(font());
+        painter.drawText(box.rect().adjusted(1, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         text());
+    }
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(0xFF, 0xFF, 0xC0));
-    painter.setPen(QPen(Qt::black, 0));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.setFont(font());
-    painter.drawText(rect().adjusted(1, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, text());
+    painter.drawImage(QRect(QPoint(0, 0), size * zoom_), box);
 }
 
 PageWidget::PageWidget(Document& document, ToolPalette& tools, QWidget* parent)
@@ -48,7 +74,8 @@ PageWidget::PageWidget(Document& document, ToolPalette& tools, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::CrossCursor);
 
-    connect(&doc_, &Document::pageChanged, this, [this](const QRect& rect) { update(rect); });
+    connect(&doc_, &Document::pageChanged, this,
+            [this](const QRect& rect) { update(to_widget(rect)); });
     connect(&doc_, &Document::pageResized, this, &PageWidget::follow_page_size);
     connect(&tools_.location(), &CursorBox::changed, this, &PageWidget::follow_cursor_box);
     connect(&tools_, &ToolPalette::changed, this, &PageWidget::follow_tools);
@@ -58,16 +85,26 @@ PageWidget::PageWidget(Document& document, ToolPalette& tools, QWidget* parent)
     follow_tools();
 }
 
+void PageWidget::set_zoom(int zoom) {
+    zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    if (zoom_ == zoom) return;
+    zoom_ = zoom;
+    location_->set_zoom(zoom_);
+    follow_page_size();
+    follow_cursor_box();
+    update();
+}
+
 void PageWidget::follow_page_size() {
-    const QSize size = doc_.Picture1().size();
+    const QSize size = doc_.Picture1().size() * zoom_;
     if (this->size() != size) resize(size);
 }
 
 void PageWidget::follow_cursor_box() {
     const CursorBox& box = tools_.location();
-    location_->setGeometry(qRound(box.left() * kColumnPixels), qRound(box.top() * kRowPixels),
-                           qRound(CursorBox::kWidth * kColumnPixels),
-                           qRound(CursorBox::kHeight * kRowPixels));
+    location_->setGeometry(to_widget(
+        QRect(qRound(box.left() * kColumnPixels), qRound(box.top() * kRowPixels),
+              qRound(CursorBox::kWidth * kColumnPixels), qRound(CursorBox::kHeight * kRowPixels))));
     location_->setText(box.caption());
     location_->setVisible(box.visible());
 }
@@ -87,26 +124,54 @@ void PageWidget::follow_overlay() {
     line_shown_ = overlay.line1;
     if (box_visible_) dirty += outline(box_shown_);
     if (line_visible_) dirty += line_span(line_shown_);
-    if (!dirty.isEmpty()) update(dirty);
+    if (!dirty.isEmpty()) update(scaled(dirty, zoom_));
 }
 
-QPointF PageWidget::to_page_units(QPointF pixels) const {
+QPointF PageWidget::to_page_pixels(QPointF widget) const {
+    // Every widget pixel of one enlarged page pixel stands for that page pixel.
+    return QPointF(std::floor(widget.x() / zoom_), std::floor(widget.y() / zoom_));
+}
+
+QPointF PageWidget::to_page_units(QPointF widget) const {
+    const QPointF pixels = to_page_pixels(widget);
     return QPointF(doc_.Picture1().from_pixels_x(pixels.x()),
                    doc_.Picture1().from_pixels_y(pixels.y()));
 }
 
+QRect PageWidget::to_widget(const QRect& page_rect) const {
+    return QRect(page_rect.topLeft() * zoom_, page_rect.size() * zoom_);
+}
+
 void PageWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // Each page pixel is a sharp square: the image is enlarged without smoothing.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QImage& image = doc_.Picture1().image();
     for (const QRect& part : event->region()) {
-        painter.drawImage(part.topLeft(), image, part);
-        const QRegion outside = QRegion(part) - QRegion(image.rect());
+        // The page pixels the part touches, whole, drawn at their place on the widget.
+        const QRect source = QRect(QPoint(part.left() / zoom_, part.top() / zoom_),
+                                   QPoint(part.right() / zoom_, part.bottom() / zoom_)) &
+                             image.rect();
+        if (!source.isEmpty()) painter.drawImage(to_widget(source), image, source);
+        const QRegion outside = QRegion(part) - QRegion(to_widget(image.rect()));
         for (const QRect& blank : outside) painter.fillRect(blank, Qt::white);
     }
-    painter.setPen(QPen(Qt::black, 0));
-    painter.setBrush(Qt::NoBrush);
-    if (box_visible_) painter.drawRect(box_shown_.adjusted(0, 0, -1, -1));
-    if (line_visible_) painter.drawLine(line_shown_);
+    // The bands cover the same page pixels as at actual size, enlarged with the page.
+    if (box_visible_) {
+        for (const QRect& edge : scaled(outline(box_shown_), zoom_))
+            painter.fillRect(edge, Qt::black);
+    }
+    if (line_visible_) {
+        if (zoom_ > 1) {
+            // A page-pixel-wide pen through the middle of the enlarged pixels.
+            painter.scale(zoom_, zoom_);
+            painter.translate(0.5, 0.5);
+            painter.setPen(QPen(Qt::black, 1));
+        } else {
+            painter.setPen(QPen(Qt::black, 0));
+        }
+        painter.drawLine(line_shown_);
+    }
 }
 
 void PageWidget::mousePressEvent(QMouseEvent* event) {
@@ -123,6 +188,18 @@ void PageWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void PageWidget::keyPressEvent(QKeyEvent* event) {
     if (!tools_.Picture1_KeyDown(event->key(), event->modifiers())) QWidget::keyPressEvent(event);
+}
+
+void PageWidget::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+    wheel_angle_ += event->angleDelta().y();
+    const int steps = wheel_angle_ / QWheelEvent::DefaultDeltasPerStep;
+    wheel_angle_ -= steps * QWheelEvent::DefaultDeltasPerStep;
+    if (steps != 0) emit zoomWheel(steps);
+    event->accept();
 }
 
 // Tab and Backtab are not for moving the focus off the page.

@@ -17,23 +17,43 @@ class CursorBoxLabel : public QLabel {
 
 public:
     explicit CursorBoxLabel(QWidget* parent);
+    // The box is drawn at the page's own size and shown enlarged with it.
+    void set_zoom(int zoom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    int zoom_ = 1;
 };
 
 // The tab page `Picture1` on screen: shows the page's drawn image, the cursor box and the rubber
-// bands over it, repaints just what the document says changed, and hands mouse and key events
-// to the tools with positions in the page's current unit.
+// bands over it at a whole-step zoom (each page pixel a sharp square), repaints just what the
+// document says changed, and hands mouse and key events to the tools with positions on the
+// page itself, whatever the zoom.
 class PageWidget : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr int kMinZoom = 1;
+    static constexpr int kMaxZoom = 8;
+
     PageWidget(Document& document, ToolPalette& tools, QWidget* parent);
 
     QLabel* location() const { return location_; }
+    int zoom() const { return zoom_; }
+    // Clamped to 1 to 8; the widget takes the page's size times the zoom.
+    void set_zoom(int zoom);
+    // The page pixel under a widget position: the same pixel at every zoom.
+    QPointF to_page_pixels(QPointF widget) const;
     // A widget position converted to the page's current unit.
-    QPointF to_page_units(QPointF pixels) const;
+    QPointF to_page_units(QPointF widget) const;
+    // A rectangle of page pixels as it lies on the widget.
+    QRect to_widget(const QRect& page_rect) const;
+
+signals:
+    // Ctrl and the mouse wheel: a positive number of steps zooms in.
+    void zoomWheel(int steps);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +61,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -57,6 +78,8 @@ private:
     QLine line_shown_;
     bool box_visible_ = false;
     bool line_visible_ = false;
+    int zoom_ = 1;
+    int wheel_angle_ = 0;  // a touchpad's small wheel steps, gathered into whole notches
 };
 
 // The viewport `picture_clip`: clips the page and shows the tiled background around it when

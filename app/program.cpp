@@ -1,11 +1,15 @@
 #include "app/program.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QMenu>
 #include <QScrollBar>
+#include <QSettings>
 
 #include "app/file_window.h"
 #include "app/help_file.h"
 #include "app/main_window.h"
+#include "app/page_output.h"
 #include "app/page_widget.h"
 #include "app/quit_signals.h"
 #include "document/clipboard_copy.h"
@@ -69,7 +73,7 @@ public:
     std::optional<QString> choose_file(FilePurpose purpose, const QString& name) override {
         return program_.file_window().choose(purpose, name);
     }
-    void file_kept(const QString& path) override { program_.file_window().file_kept(path); }
+    void file_kept(const QString& path) override { program_.file_kept(path); }
     LayoutAnswer choose_layout(const QString& caption, const LayoutModel& layout,
                                bool propose) override {
         return program_.layout_dialog().ask(caption, layout, propose);
@@ -97,7 +101,7 @@ private:
     ViewHost& view_;
 };
 
-Program::Program(Questions* questions, const QString& recovery_root)
+Program::Program(Questions* questions, const QString& recovery_root, const QString& settings_file)
     : questions_(questions ? *questions : boxes_),
       store_(recovery_root),
       keeper_(std::make_unique<RecoveryKeeper>(doc_, store_)),
@@ -105,7 +109,9 @@ Program::Program(Questions* questions, const QString& recovery_root)
       tools_(std::make_unique<ToolPalette>(doc_, *view_host_)),
       form1_(std::make_unique<MainWindow>(doc_, *tools_)),
       windows_host_(std::make_unique<WindowsHost>(*this, questions_, *view_host_)),
-      commands_(std::make_unique<DocumentCommands>(doc_, *windows_host_)) {
+      commands_(std::make_unique<DocumentCommands>(doc_, *windows_host_)),
+      output_(new PageOutput(doc_, questions_, form1_.get())),
+      settings_file_(settings_file) {
     boxes_.set_window(form1_.get());
     view_host_->set_window(form1_.get());
     DocumentCommands& commands = *commands_;
@@ -117,15 +123,27 @@ Program::Program(Questions* questions, const QString& recovery_root)
         {"mnu_revert", [&commands] { commands.mnu_revert_Click(); }},
         {"mnu_copy", [&commands] { commands.mnu_copy_Click(); }},
         {"menu_page", [&commands] { commands.menu_page_Click(); }},
+        {"mnu_export", [this] { output_->mnu_export_Click(); }},
+        {"mnu_print", [this] { output_->mnu_print_Click(); }},
+        {"mnu_print_preview", [this] { output_->mnu_print_preview_Click(); }},
     };
     for (const auto& [name, run] : items) {
         QObject::connect(form1_->action(QString::fromLatin1(name)), &QAction::triggered,
                          form1_.get(), run);
     }
-    // A clean exit keeps nothing: the user has saved the page or chosen not to.
+    QMenu* recent_menu = form1_->menu(QStringLiteral("menu_recent"));
+    QObject::connect(&recent_, &RecentPages::changed, recent_menu,
+                     [this, recent_menu] { recent_.fill_menu(*recent_menu); });
+    recent_.fill_menu(*recent_menu);
+    QObject::connect(&recent_, &RecentPages::chosen, form1_.get(),
+                     [this](const QString& path) { open_recent(path); });
+    QObject::connect(form1_.get(), &MainWindow::pageDropped, form1_.get(),
+                     [this](const QString& path) { open_dropped(path); });
+    // A clean exit keeps no unsaved page: the user has saved it or chosen not to.
     form1_->query_unload = [this, &commands] {
         if (!commands.query_unload()) return false;
         keeper_->discard();
+        store_settings();
         return true;
     };
 }
@@ -145,16 +163,85 @@ LayoutDialog& Program::layout_dialog() {
 
 void Program::start() {
     register_help_file(locate_help_file(QCoreApplication::applicationDirPath()));
+    if (!settings_file_.isEmpty()) {
+        QSettings settings(settings_file_, QSettings::IniFormat);
+        stored_ = read_settings(settings);
+    }
     // Loaded hidden at start-up, its folder list at the program's folder (or the user's
     // documents when the program's folder is not theirs to write in).
     file_window();
     form1_->center_window();
-    doc_.start();
+    if (stored_.layout) {
+        doc_.start(*stored_.layout);
+    } else {
+        doc_.start();
+    }
     tools_->start();
+    restore_settings();
 }
 
+void Program::restore_settings() {
+    form1_->action(QStringLiteral("option_save_settings"))->setChecked(stored_.save_on_exit);
+    CursorBox& box = tools_->location();
+    if (stored_.motion || stored_.refresh || stored_.follow) {
+        box.restore_settings(stored_.motion.value_or(box.checked_motion_index()),
+                             stored_.refresh.value_or(box.refresh_on()),
+                             stored_.follow.value_or(box.follow_checked()));
+    }
+    if (stored_.draw_options) tools_->restore_opt(*stored_.draw_options);
+    if (stored_.folder) file_window().set_folder(*stored_.folder);
+    recent_.set_paths(stored_.recent);
+}
+
+StoredSettings Program::current_settings() const {
+    StoredSettings now;
+    now.save_on_exit = form1_->action(QStringLiteral("option_save_settings"))->isChecked();
+    now.layout = doc_.model();
+    const CursorBox& box = tools_->location();
+    if (box.checked_motion_index() >= 0) now.motion = box.checked_motion_index();
+    now.refresh = box.refresh_on();
+    now.follow = box.follow_checked();
+    now.draw_options = tools_->opt();
+    now.zoom = form1_->zoom();
+    if (file_window_) now.folder = file_window_->folder();
+    now.recent = recent_.paths();
+    // A maximised window, as it opens at first, is kept as no geometry at all.
+    if (!form1_->isMaximized()) now.window_geometry = form1_->saveGeometry();
+    return now;
+}
+
+void Program::store_settings() const {
+    if (settings_file_.isEmpty()) return;
+    QSettings settings(settings_file_, QSettings::IniFormat);
+    write_settings(settings, current_settings());
+}
+
+void Program::file_kept(const QString& path) {
+    file_window().file_kept(path);
+    recent_.add(path);
+}
+
+void Program::open_recent(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        recent_.remove(path);
+        questions_.message(
+            QStringLiteral("\"%1\" no longer exists. It has been taken off the recent pages.")
+                .arg(path),
+            program_title(), MessageIcon::Warning);
+        return;
+    }
+    commands_->open_path(path);
+}
+
+void Program::open_dropped(const QString& path) { commands_->open_path(path); }
+
 void Program::enter() {
-    form1_->showMaximized();
+    if (!stored_.window_geometry.isEmpty() && form1_->restoreGeometry(stored_.window_geometry)) {
+        form1_->show();
+    } else {
+        form1_->showMaximized();
+    }
+    if (stored_.zoom) form1_->set_zoom(*stored_.zoom);
     form1_->form_resize();
     view_host_->focus_page();
     offer_recovery();

@@ -15,9 +15,11 @@ namespace strumix {
 
 namespace {
 
-QCursor symbol_cursor(const QImage& symbol) {
+// The symbol as it will land: enlarged with the page.
+QCursor symbol_cursor(const QImage& symbol, int zoom) {
     if (symbol.isNull()) return QCursor(Qt::DragCopyCursor);
-    return QCursor(QPixmap::fromImage(symbol), symbol.width() / 2, symbol.height() / 2);
+    const QImage shown = zoom == 1 ? symbol : symbol.scaled(symbol.size() * zoom);
+    return QCursor(QPixmap::fromImage(shown), shown.width() / 2, shown.height() / 2);
 }
 
 }  // namespace
@@ -43,7 +45,7 @@ void SymbolCarry::follow_tools() {
 }
 
 void SymbolCarry::begin(int symbol) {
-    const QCursor cursor = symbol_cursor(Glyphs::get().pic_bend[symbol]);
+    const QCursor cursor = symbol_cursor(Glyphs::get().pic_bend[symbol], page_.zoom());
     if (active()) {
         QGuiApplication::changeOverrideCursor(cursor);
     } else {
@@ -78,7 +80,8 @@ void SymbolCarry::drop(QPoint global) {
     end();
     switch (target_at(global)) {
         case Target::Page:
-            tools_.Picture1_DragDrop(symbol, page_.mapFromGlobal(QPointF(global)));
+            tools_.Picture1_DragDrop(symbol,
+                                     page_.to_page_pixels(page_.mapFromGlobal(QPointF(global))));
             break;
         case Target::Window:
             tools_.Form_DragDrop(symbol);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "page/units.h"
+
 namespace strumix {
 
 ViewLayout form_resize_layout(const ViewInput& in) {
@@ -56,6 +58,20 @@ ViewLayout form_resize_layout(const ViewInput& in) {
         out.box_activity_width = out.toolbar.width() - in.box_activity_left - in.box_activity_top;
     }
     return out;
+}
+
+int fit_page_zoom(QSize page, const ViewInput& in, int most) {
+    if (page.isEmpty()) return 1;
+    ViewInput bare = in;
+    bare.page = QSize(0, 0);
+    const ViewLayout layout = form_resize_layout(bare);
+    const QSize view(twips_to_pixels(layout.picture_clip.width()),
+                     twips_to_pixels(layout.picture_clip.height()));
+    int zoom = 1;
+    while (zoom < most && page.width() * (zoom + 1) <= view.width() &&
+           page.height() * (zoom + 1) <= view.height())
+        ++zoom;
+    return zoom;
 }
 
 int hscroll_page_left(int value, int maximum, int page_width, int viewport_width) {

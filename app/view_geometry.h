@@ -38,6 +38,10 @@ struct ViewLayout {
 
 ViewLayout form_resize_layout(const ViewInput& in);
 
+// The largest whole zoom, up to `most`, at which a page of `page` pixels fits the view that
+// `in` lays out when no scroll bar is needed; at least 1.
+int fit_page_zoom(QSize page, const ViewInput& in, int most);
+
 // The page's left for the horizontal bar's value: 0 shows the left edge, 100 the right edge.
 int hscroll_page_left(int value, int maximum, int page_width, int viewport_width);
 

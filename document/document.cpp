@@ -30,8 +30,14 @@ void Document::set_model(const LayoutModel& model) {
 }
 
 void Document::start() {
+    LayoutModel layout;
+    layout.fill_defaults();
+    start(layout);
+}
+
+void Document::start(const LayoutModel& layout) {
     BusyPointer busy;
-    model_.fill_defaults();
+    model_ = layout;
     model_.recompute_staff_rows();
     emit modelChanged();
     set_caption(program_title() + QStringLiteral(" [Untitled]"));

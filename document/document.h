@@ -27,6 +27,8 @@ public:
     void set_model(const LayoutModel& model);
     // The start-up layout and its blank page, committed as the undo and backup copy.
     void start();
+    // The same with the layout a previous run left instead of the start-up one.
+    void start(const LayoutModel& layout);
     // The whole blank page of the current layout. Fails, with the reason, when the page cannot
     // be created; the page is then white at its old size.
     bool Redraw_pic(QString* error);

@@ -134,6 +134,7 @@ void DocumentCommands::open_path(const QString& path) {
         return;
     }
     doc_.kept_as(QFileInfo(path).absoluteFilePath());
+    host_.file_kept(doc_.file_path());
     say_if_open_elsewhere(doc_.file_path());
     finish_open(true);
 }
@@ -180,7 +181,11 @@ bool DocumentCommands::menu_save_Click() {
         BusyPointer busy;
         saved = doc_.save(path, &error);
     }
-    if (!saved) report_file_error(error);
+    if (!saved) {
+        report_file_error(error);
+    } else {
+        host_.file_kept(path);
+    }
     return saved;
 }
 

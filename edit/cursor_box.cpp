@@ -168,6 +168,16 @@ void CursorBox::mnu_follow_Click() {
     emit settingsChanged();
 }
 
+void CursorBox::restore_settings(int motion_index, bool refresh, bool follow) {
+    if (motion_index >= 0 && motion_index < static_cast<int>(kMotions.size()))
+        cursor_motion_ = kMotions[static_cast<std::size_t>(motion_index)];
+    // Refresh starts neither on nor off; only a stored "on" changes that.
+    if (refresh != refresh_on())
+        entry_refresh_ = refresh ? QStringLiteral("on") : QStringLiteral("off");
+    follow_checked_ = follow;
+    emit settingsChanged();
+}
+
 int CursorBox::checked_motion_index() const {
     for (std::size_t i = 0; i < kMotions.size(); ++i) {
         if (cursor_motion_ == kMotions[i]) return static_cast<int>(i);

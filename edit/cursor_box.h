@@ -45,6 +45,8 @@ public:
     void menu_cr_Click(int index);
     void menu_cr_refresh_Click();
     void mnu_follow_Click();
+    // The motion settings a previous run left: motion as the menu's index, Refresh, Follow.
+    void restore_settings(int motion_index, bool refresh, bool follow);
     int checked_motion_index() const;
 
 signals:

@@ -99,6 +99,11 @@ void ToolPalette::btn_bend_Click(int index) {
 }
 
 // Every draw option belongs to the slide tool's strip, so touching one selects that tool.
+void ToolPalette::restore_opt(const DrawOptions& options) {
+    opt_ = options;
+    emit changed();
+}
+
 void ToolPalette::opt_Click(int index, bool value) {
     if (index < 0 || index >= static_cast<int>(opt_.size())) return;
     opt_[index] = value;

@@ -43,6 +43,8 @@ public:
 
     // The tools as the program starts: number entry, the cursor box at home.
     void start();
+    // The draw options a previous run left ("&Arc", "&Line", "&Letter"), no tool changed.
+    void restore_opt(const DrawOptions& options);
 
     // The tool strip.
     void btn_mode_Click(int index);

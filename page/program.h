@@ -7,6 +7,10 @@ namespace strumix {
 // The program's name, as its message boxes, questions and caption show it.
 inline constexpr char kProgramTitle[] = "Strumix 95 v1.0a";
 inline QString program_title() { return QString::fromLatin1(kProgramTitle); }
+// The release, as the command line, the About box and the package give it (from the build).
+inline constexpr char kProgramVersion[] = STRUMIX_VERSION;
+// The terms Strumix is distributed under, in one line (the whole text: LICENSE).
+inline constexpr char kProgramLicence[] = "Licence: all rights reserved";
 
 // Help context numbers of the windows and menus: the topics of the help file.
 inline constexpr int kHelpContents = 1;
@@ -15,6 +19,7 @@ inline constexpr int kHelpMainWindow = 20;
 inline constexpr int kHelpFileMenu = 310;
 inline constexpr int kHelpEditMenu = 320;
 inline constexpr int kHelpInsertMenu = 330;
+inline constexpr int kHelpViewMenu = 335;
 inline constexpr int kHelpHelpMenu = 340;
 inline constexpr int kHelpFileWindow = 360;
 inline constexpr int kHelpLayoutDialog = 370;

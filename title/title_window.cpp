@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
@@ -55,9 +56,26 @@ TitleWindow::TitleWindow(QWidget* parent)
     btn_bend_->setIconSize(QSize(32, 32));
     btn_bend_->setAutoRaise(true);
     btn_bend_->setCursor(Qt::PointingHandCursor);
+    // The window takes the keys that press it.
+    btn_bend_->setFocusPolicy(Qt::NoFocus);
+    btn_bend_->setToolTip(QStringLiteral("Open the tab page (Enter)"));
     btn_bend_->setGeometry(twips_rect(1290, 2310, 480, 480));
     btn_bend_->hide();
     connect(btn_bend_, &QToolButton::clicked, this, &TitleWindow::btn_bend_Click);
+
+    about_text_ = new QLabel(box_);
+    about_text_->setObjectName(QStringLiteral("box_about"));
+    QFont small(shipped_font_family());
+    small.setPointSize(8);
+    about_text_->setFont(small);
+    about_text_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    about_text_->setWordWrap(true);
+    about_text_->setGeometry(twips_rect(60, 1800, 2895, 480));
+    about_text_->setText(QStringLiteral("Version %1 on Qt %2\n%3")
+                             .arg(QString::fromLatin1(kProgramVersion),
+                                  QString::fromLatin1(qVersion()),
+                                  QString::fromLatin1(kProgramLicence)));
+    about_text_->hide();
 
     set_help_context(this, kHelpTitleWindow);
 }
@@ -104,8 +122,26 @@ void TitleWindow::load(bool main_visible) {
     centre_on_screen();
     if (about_) {
         loading_ = false;
+        about_text_->show();
+        btn_bend_->setToolTip(QStringLiteral("Back to the tab page (Enter)"));
         btn_bend_->show();
     }
+}
+
+void TitleWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (btn_bend_->isVisible() && !event->isAutoRepeat()) {
+                btn_bend_->animateClick();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TitleWindow::loading_finished() {

@@ -36,12 +36,16 @@ public:
     int tile_count() const { return static_cast<int>(tiles_.size()); }
     QFrame* box() const { return box_; }
     QLabel* box_caption() const { return caption_; }
+    // The About box's lines under the title: version, Qt, licence. Hidden at start-up.
+    QLabel* box_about() const { return about_text_; }
     QToolButton* btn_bend() const { return btn_bend_; }
     // Whether the window is the About box rather than the start-up title.
     bool is_about() const { return about_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter, Return and Space press the picture button once it shows.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void tile_background();
@@ -50,6 +54,7 @@ private:
     QList<QLabel*> tiles_;
     QFrame* box_ = nullptr;
     QLabel* caption_ = nullptr;
+    QLabel* about_text_ = nullptr;
     QToolButton* btn_bend_ = nullptr;
     bool about_ = false;
     bool loading_ = false;

@@ -71,13 +71,17 @@ private slots:
                         QLatin1Char('|') + action->menu()->property("helpContext").toString();
         }
         QCOMPARE(tops, QStringList({"menu_file|&File|310", "menu_edit|&Edit|320",
-                                    "zmenu_insert|&Insert|330", "zmenu_help|&Help|340"}));
+                                    "zmenu_insert|&Insert|330", "menu_view|&View|335",
+                                    "zmenu_help|&Help|340"}));
         QCOMPARE(entries(form1->menu("menu_file")),
-                 QStringList({"menu_new|&New...||", "menu_open|&Open||", "menu_save|&Save||",
-                              "menu_save_as|Save &As...||", "zxczxcvzxv|-", "mnu_revert|&Revert||",
-                              "zzvhjkgh|-", "menu_set_backup|&Set Backup|F3|",
-                              "menu_revert|&Revert to Backup|F4|", "z_bar|-",
-                              "menu_quit|E&xit|Ctrl+Q|"}));
+                 QStringList(
+                     {"menu_new|&New...|Ctrl+N|", "menu_open|&Open|Ctrl+O|",
+                      "menu_recent|Open &Recent||", "menu_save|&Save||",
+                      "menu_save_as|Save &As...|Ctrl+Shift+S|", "zxczxcvzxv|-",
+                      "mnu_revert|&Revert||", "z_output|-", "mnu_export|E&xport...||",
+                      "mnu_print|&Print...|Ctrl+P|", "mnu_print_preview|Print Pre&view...||",
+                      "zzvhjkgh|-", "menu_set_backup|&Set Backup|F3|",
+                      "menu_revert|&Revert to Backup|F4|", "z_bar|-", "menu_quit|E&xit|Ctrl+Q|"}));
         QCOMPARE(entries(form1->menu("menu_edit")),
                  QStringList({"menu_undo|&Undo|Del|", "mnu_copy|&Copy Image|Ctrl+C|", "zhjklkjh|-",
                               "menu_page|&Adjust Layout to Image||", "zxcv|-",
@@ -92,6 +96,11 @@ private slots:
         QCOMPARE(entries(form1->menu("zmenu_insert")),
                  QStringList(
                      {"mnu_title|&Page Title||", "zidhglsd|-", "mnu_harmonic|&Harmonic|Ctrl+H|"}));
+        QCOMPARE(entries(form1->menu("menu_view")),
+                 QStringList({"mnu_zoom_in|Zoom &In|Ctrl++|", "mnu_zoom_out|Zoom &Out|Ctrl+-|",
+                              "mnu_actual_size|&Actual Size|Ctrl+0|", "mnu_fit_page|&Fit Page||"}));
+        QCOMPARE(form1->action("mnu_zoom_in")->shortcuts().value(1),
+                 QKeySequence(Qt::CTRL | Qt::Key_Equal));
         QCOMPARE(entries(form1->menu("zmenu_help")),
                  QStringList(
                      {"mnu_help_contents|&Contents|F1|", "zdfgfzhhgfgfx|-", "mnu_about|&About||"}));

@@ -10,6 +10,7 @@
 #include "app/page_widget.h"
 #include "app/program.h"
 #include "page/page_font.h"
+#include "page/program.h"
 #include "support/fake_host.h"
 #include "title/title_window.h"
 
@@ -122,9 +123,13 @@ void TitleWindowTest::startup_button_waits_for_the_editor() {
     title->loading_finished();
     QVERIFY(title->btn_bend()->isVisible());
     QVERIFY(!form1.isVisible());
+    QVERIFY(!title->btn_bend()->toolTip().isEmpty());
+    // Only the About box tells the version and licence.
+    QVERIFY(!title->box_about()->isVisible());
     title->enter_main = [&] { form1.show(); };
-    QTest::mouseClick(title->btn_bend(), Qt::LeftButton);
-    QVERIFY(form1.isVisible());
+    // Enter presses the button, as a click does.
+    QTest::keyClick(title, Qt::Key_Return);
+    QTRY_VERIFY(form1.isVisible());
     unload_closed_windows();
     QVERIFY(!alive);
     QCOMPARE(tiles_in_program(), 0);
@@ -151,6 +156,9 @@ void TitleWindowTest::about_twice_starts_fresh_each_time() {
         QCOMPARE(title_windows(), 1);
         QCOMPARE(tiles_in_program(), 9);
         QCOMPARE(about->box_caption()->text(), QStringLiteral(" Strumix 95 v1.0a"));
+        QVERIFY(about->box_about()->isVisible());
+        QVERIFY(about->box_about()->text().contains(QString::fromLatin1(kProgramVersion)));
+        QVERIFY(about->box_about()->text().contains(QString::fromLatin1(qVersion())));
 
         QApplication::setActiveWindow(about);
         QTest::mouseClick(about->btn_bend(), Qt::LeftButton);

@@ -1,0 +1,116 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <cstdio>
+
+#include "document/page_export.h"
+#include "document/page_file.h"
+#include "page/layout_finder.h"
+#include "page/page_picture.h"
+#include "page/program.h"
+
+namespace strumix {
+
+namespace {
+
+void print_to(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    if (!text.endsWith(QLatin1Char('\n'))) std::fputc('\n', stream);
+}
+
+}  // namespace
+
+CommandLine parse_command_line(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Strumix: guitar and bass tablature, typed and drawn on a picture."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption export_to(
+        QStringLiteral("export"),
+        QStringLiteral("Write PAGE to FILE as PNG or PDF (by FILE's extension) and end, with no "
+                       "window."),
+        QStringLiteral("FILE"));
+    parser.addOption(export_to);
+    parser.addPositionalArgument(QStringLiteral("PAGE"),
+                                 QStringLiteral("A page to open (.tab or .bmp)."),
+                                 QStringLiteral("[PAGE]"));
+
+    CommandLine line;
+    const QString name =
+        arguments.isEmpty() ? QStringLiteral("strumix") : QFileInfo(arguments.first()).fileName();
+    if (!parser.parse(arguments)) {
+        line.action = CommandLine::Action::Refuse;
+        line.text = QStringLiteral("%1: %2\nTry '%1 --help'.").arg(name, parser.errorText());
+        return line;
+    }
+    const QStringList pages = parser.positionalArguments();
+    if (pages.size() > 1) {
+        line.action = CommandLine::Action::Refuse;
+        line.text = QStringLiteral("%1: one page at a time, not %2.\nTry '%1 --help'.")
+                        .arg(name)
+                        .arg(pages.size());
+        return line;
+    }
+    if (!pages.isEmpty()) line.page = pages.first();
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        line.action = CommandLine::Action::Help;
+        // The usage line names the program as it was called.
+        line.text = parser.helpText().replace(QStringLiteral("<executable_name>"), name);
+    } else if (parser.isSet(version)) {
+        line.action = CommandLine::Action::Version;
+    } else if (parser.isSet(export_to)) {
+        line.action = CommandLine::Action::Export;
+        line.export_to = parser.value(export_to);
+        if (line.page.isEmpty()) {
+            line.action = CommandLine::Action::Refuse;
+            line.text = QStringLiteral("%1: --export needs the page to export.\nTry '%1 --help'.")
+                            .arg(name);
+        }
+    }
+    return line;
+}
+
+QString version_text() {
+    return QStringLiteral("strumix %1\nBuilt with Qt %2, running on Qt %3")
+        .arg(QString::fromLatin1(kProgramVersion), QString::fromLatin1(QT_VERSION_STR),
+             QString::fromLatin1(qVersion()));
+}
+
+int export_from_command_line(const CommandLine& line) {
+    const PagePicture limits;
+    QImage page;
+    QString error;
+    if (!read_page_file(line.page, limits, &page, &error)) {
+        print_to(stderr, QStringLiteral("strumix: cannot open \"%1\": %2").arg(line.page, error));
+        return 1;
+    }
+    if (!export_page(line.export_to, page, find_layout(page), &error)) {
+        print_to(stderr,
+                 QStringLiteral("strumix: cannot write \"%1\": %2").arg(line.export_to, error));
+        return 1;
+    }
+    return 0;
+}
+
+int answer_without_window(const CommandLine& line) {
+    switch (line.action) {
+        case CommandLine::Action::Help:
+            print_to(stdout, line.text);
+            return 0;
+        case CommandLine::Action::Version:
+            print_to(stdout, version_text());
+            return 0;
+        case CommandLine::Action::Export:
+            return export_from_command_line(line);
+        case CommandLine::Action::Refuse:
+            print_to(stderr, line.text);
+            return 2;
+        case CommandLine::Action::Edit:
+            break;
+    }
+    return 0;
+}
+
+}  // namespace strumix

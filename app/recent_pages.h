@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QMenu;
+
+namespace strumix {
+
+// The pages last opened or saved, newest first, at most eight, each once.
+class RecentPages : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kMost = 8;
+
+    explicit RecentPages(QObject* parent = nullptr) : QObject(parent) {}
+    const QStringList& paths() const { return paths_; }
+    void set_paths(const QStringList& paths);
+    // A page just opened or saved goes to the top.
+    void add(const QString& path);
+    void remove(const QString& path);
+    // Lists the pages in `menu`, numbered; choosing one says `chosen`. Greyed when none.
+    void fill_menu(QMenu& menu);
+
+signals:
+    void changed();
+    void chosen(const QString& path);
+
+private:
+    QStringList paths_;
+};
+
+}  // namespace strumix

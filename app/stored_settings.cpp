@@ -1,0 +1,145 @@
+#include "app/stored_settings.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "app/page_widget.h"
+
+namespace strumix {
+
+namespace {
+
+// Bumped when a stored value changes meaning; older files are then read as empty.
+constexpr int kFormat = 1;
+
+std::optional<int> int_in(const QSettings& settings, const QString& key, int low, int high) {
+    bool ok = false;
+    const int value = settings.value(key).toInt(&ok);
+    if (!ok || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+std::optional<bool> flag(const QSettings& settings, const QString& key) {
+    const QVariant value = settings.value(key);
+    if (!value.isValid()) return std::nullopt;
+    return value.toBool();
+}
+
+std::optional<QString> text_of_width(const QSettings& settings, const QString& key, int width) {
+    const QVariant value = settings.value(key);
+    if (!value.isValid()) return std::nullopt;
+    const QString text = value.toString();
+    if (text.size() > width) return std::nullopt;
+    return fixed_width(text, width);
+}
+
+std::optional<LayoutModel> read_layout(QSettings& settings) {
+    settings.beginGroup(QStringLiteral("layout"));
+    const auto staffs = int_in(settings, QStringLiteral("staffs"), 1, kMaxStaffs);
+    const auto across = int_in(settings, QStringLiteral("measures_across"), 1, kMaxMeasuresAcross);
+    const auto notes =
+        int_in(settings, QStringLiteral("notes_per_measure"), 1, kMaxNotesPerMeasure);
+    std::optional<LayoutModel> layout;
+    if (staffs && across && notes) {
+        layout.emplace();
+        layout->num_lines = *staffs;
+        layout->measures_across = *across;
+        layout->notes_per_measure = *notes;
+        for (int staff = 0; staff < kMaxStaffs && layout; ++staff) {
+            LineProps& line = layout->line_props[staff];
+            const QString group = QStringLiteral("staff%1/").arg(staff + 1);
+            const auto caption = text_of_width(settings, group + "caption", kCaptionWidth);
+            const auto strings = int_in(settings, group + "strings", 1, kMaxStrings);
+            if (!caption || !strings) {
+                layout.reset();
+                break;
+            }
+            line.caption = *caption;
+            line.num_strings = *strings;
+            for (int string = 0; string < kMaxStrings; ++string) {
+                const auto tuning = text_of_width(
+                    settings, group + QStringLiteral("tuning%1").arg(string + 1), kTuningWidth);
+                if (!tuning) {
+                    layout.reset();
+                    break;
+                }
+                line.tuning[string] = *tuning;
+            }
+        }
+        if (layout) layout->recompute_staff_rows();
+    }
+    settings.endGroup();
+    return layout;
+}
+
+void write_layout(QSettings& settings, const LayoutModel& layout) {
+    settings.beginGroup(QStringLiteral("layout"));
+    settings.setValue(QStringLiteral("staffs"), layout.num_lines);
+    settings.setValue(QStringLiteral("measures_across"), layout.measures_across);
+    settings.setValue(QStringLiteral("notes_per_measure"), layout.notes_per_measure);
+    for (int staff = 0; staff < kMaxStaffs; ++staff) {
+        const LineProps& line = layout.line_props[staff];
+        const QString group = QStringLiteral("staff%1/").arg(staff + 1);
+        settings.setValue(group + "caption", line.caption);
+        settings.setValue(group + "strings", line.num_strings);
+        for (int string = 0; string < kMaxStrings; ++string)
+            settings.setValue(group + QStringLiteral("tuning%1").arg(string + 1),
+                              line.tuning[string]);
+    }
+    settings.endGroup();
+}
+
+}  // namespace
+
+QString settings_path() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+        .filePath(QStringLiteral("strumix.conf"));
+}
+
+StoredSettings read_settings(QSettings& settings) {
+    StoredSettings stored;
+    stored.save_on_exit = flag(settings, QStringLiteral("save_on_exit")).value_or(true);
+    // Left unchecked at the last exit: that run's settings were not kept, so none come back.
+    if (!stored.save_on_exit) return stored;
+    if (settings.value(QStringLiteral("format")).toInt() != kFormat) return stored;
+    stored.layout = read_layout(settings);
+    stored.motion = int_in(settings, QStringLiteral("cursor/motion"), 0, 4);
+    stored.refresh = flag(settings, QStringLiteral("cursor/refresh"));
+    stored.follow = flag(settings, QStringLiteral("cursor/follow"));
+    const auto arc = flag(settings, QStringLiteral("draw/arc"));
+    const auto line = flag(settings, QStringLiteral("draw/line"));
+    const auto letter = flag(settings, QStringLiteral("draw/letter"));
+    if (arc && line && letter) stored.draw_options = std::array<bool, 3>{*arc, *line, *letter};
+    stored.zoom =
+        int_in(settings, QStringLiteral("view/zoom"), PageWidget::kMinZoom, PageWidget::kMaxZoom);
+    const QString folder = settings.value(QStringLiteral("files/folder")).toString();
+    if (!folder.isEmpty() && QDir(folder).exists()) stored.folder = folder;
+    for (const QString& path : settings.value(QStringLiteral("files/recent")).toStringList()) {
+        if (QDir::isAbsolutePath(path) && !stored.recent.contains(path)) stored.recent << path;
+    }
+    stored.window_geometry = settings.value(QStringLiteral("window/geometry")).toByteArray();
+    return stored;
+}
+
+void write_settings(QSettings& settings, const StoredSettings& stored) {
+    settings.setValue(QStringLiteral("save_on_exit"), stored.save_on_exit);
+    if (!stored.save_on_exit) return;
+    settings.setValue(QStringLiteral("format"), kFormat);
+    if (stored.layout) write_layout(settings, *stored.layout);
+    if (stored.motion) settings.setValue(QStringLiteral("cursor/motion"), *stored.motion);
+    if (stored.refresh) settings.setValue(QStringLiteral("cursor/refresh"), *stored.refresh);
+    if (stored.follow) settings.setValue(QStringLiteral("cursor/follow"), *stored.follow);
+    if (stored.draw_options) {
+        settings.setValue(QStringLiteral("draw/arc"), (*stored.draw_options)[0]);
+        settings.setValue(QStringLiteral("draw/line"), (*stored.draw_options)[1]);
+        settings.setValue(QStringLiteral("draw/letter"), (*stored.draw_options)[2]);
+    }
+    if (stored.zoom) settings.setValue(QStringLiteral("view/zoom"), *stored.zoom);
+    if (stored.folder) settings.setValue(QStringLiteral("files/folder"), *stored.folder);
+    settings.setValue(QStringLiteral("files/recent"), stored.recent);
+    settings.setValue(QStringLiteral("window/geometry"), stored.window_geometry);
+    settings.sync();
+}
+
+}  // namespace strumix

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+#include "page/layout_model.h"
+
+class QSettings;
+
+namespace strumix {
+
+// What one run leaves for the next when "Sa&ve Settings on Exit" is checked as it ends. Each
+// value is absent when nothing (or nothing sound) was stored, and the program then starts as
+// it always has.
+struct StoredSettings {
+    bool save_on_exit = true;
+    std::optional<LayoutModel> layout;
+    std::optional<int> motion;  // Cursor Motion, as the menu's index
+    std::optional<bool> refresh;
+    std::optional<bool> follow;
+    std::optional<std::array<bool, 3>> draw_options;  // Arc, Line, Letter
+    std::optional<int> zoom;
+    std::optional<QString> folder;  // the file window's
+    QStringList recent;             // newest first
+    QByteArray window_geometry;     // QWidget::saveGeometry; empty: maximised, as at first
+};
+
+// The settings file: in the user's configuration folder, or the test folder in test mode.
+QString settings_path();
+
+// Reads what is stored, refusing values out of range one by one (a damaged or hand-edited
+// file costs only the values it damaged).
+StoredSettings read_settings(QSettings& settings);
+// Writes everything, or, when `save_on_exit` is false, only that choice.
+void write_settings(QSettings& settings, const StoredSettings& stored);
+
+}  // namespace strumix
