@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libbenchmark-dev clang-14 libclang-rt-14-dev
           xvfb xauth openbox xdotool imagemagick fonts-liberation2 desktop-file-utils
-          shared-mime-info)
+          shared-mime-info appstream dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

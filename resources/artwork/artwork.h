@@ -226,6 +226,11 @@ QImage modeButton();
 // The window icons and the page tile (icons.cpp, tile.cpp).
 QImage layoutIcon();
 QImage titleIcon();
+// Desktop icons, smooth, at any size and as SVG (desktop_icons.cpp).
+QImage programIcon(int size);
+QImage pageIcon(int size);
+QByteArray programIconSvg();
+QByteArray pageIconSvg();
 QImage tile();
 
 }  // namespace artwork

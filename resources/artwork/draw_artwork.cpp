@@ -9,6 +9,7 @@
 // page tile are true colour).
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QString>
@@ -52,6 +53,16 @@ public:
         const QString path = root_ + QLatin1Char('/') + name;
         QDir().mkpath(QFileInfo(path).absolutePath());
         if (!image.save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ok_ = false;
+        }
+    }
+
+    void write(const QString& name, const QByteArray& bytes) {
+        const QString path = root_ + QLatin1Char('/') + name;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ok_ = false;
         }
@@ -118,6 +129,15 @@ int main(int argc, char** argv) {
     out.save("icons/main.png", rakeDown);
     out.save("icons/layout.png", layoutIcon());
     out.save("icons/title.png", titleIcon());
+
+    // What the desktop shows: launchers, menus and file managers, at every size they ask for.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        out.save(QStringLiteral("icons/desktop/%1/strumix.png").arg(size), programIcon(size));
+        out.save(QStringLiteral("icons/desktop/%1/application-x-strumix-tab.png").arg(size),
+                 pageIcon(size));
+    }
+    out.write("icons/desktop/scalable/strumix.svg", programIconSvg());
+    out.write("icons/desktop/scalable/application-x-strumix-tab.svg", pageIconSvg());
 
     return out.ok() ? 0 : 1;
 }

@@ -2,7 +2,8 @@
 # program, its help file where the installed program looks, the desktop entry naming the icon
 # and the MIME type, the icon, and a MIME package that update-mime-database accepts.
 file(REMOVE_RECURSE ${PREFIX})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+# Stripped, as a package installs it.
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} --strip
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed:\n${output}")
@@ -34,24 +35,83 @@ expect_text(share/strumix/STRUMIX.HLP "<section id=\"topic-1\">")
 expect_file(share/applications/strumix.desktop)
 expect_text(share/applications/strumix.desktop "Exec=${PREFIX}/bin/strumix %f")
 expect_text(share/applications/strumix.desktop "Icon=strumix")
-expect_text(share/applications/strumix.desktop "MimeType=application/x-strumix-tab;")
-expect_file(share/icons/hicolor/32x32/apps/strumix.png)
+expect_text(share/applications/strumix.desktop "MimeType=application/x-strumix-tab;image/bmp;")
 expect_file(share/mime/packages/strumix.xml)
 expect_text(share/mime/packages/strumix.xml "<mime-type type=\"application/x-strumix-tab\">")
 expect_text(share/mime/packages/strumix.xml "<sub-class-of type=\"image/bmp\"/>")
 expect_text(share/mime/packages/strumix.xml "<glob pattern=\"*.tab\"/>")
 expect_text(share/mime/packages/strumix.xml "<match type=\"string\" value=\"BM\" offset=\"0\"/>")
 
-# The icon is the 32 × 32 PNG the main window shows.
-if(EXISTS ${PREFIX}/share/icons/hicolor/32x32/apps/strumix.png)
-    file(READ ${PREFIX}/share/icons/hicolor/32x32/apps/strumix.png header LIMIT 24 HEX)
-    string(SUBSTRING "${header}" 0 16 signature)
-    string(SUBSTRING "${header}" 32 16 size)
-    if(NOT signature STREQUAL "89504e470d0a1a0a")
-        list(APPEND failures "the icon is not a PNG")
-    elseif(NOT size STREQUAL "0000002000000020")
-        list(APPEND failures "the icon is not 32 x 32 (IHDR ${size})")
+# The program's and the pages' icons at every size a desktop asks for, each a PNG of its
+# size, and as SVG.
+foreach(size 16 22 24 32 48 64 128 256)
+    foreach(icon apps/strumix mimetypes/application-x-strumix-tab)
+        set(png share/icons/hicolor/${size}x${size}/${icon}.png)
+        expect_file(${png})
+        if(EXISTS ${PREFIX}/${png})
+            file(READ ${PREFIX}/${png} header LIMIT 24 HEX)
+            string(SUBSTRING "${header}" 0 16 signature)
+            string(SUBSTRING "${header}" 32 16 dimensions)
+            math(EXPR hex "${size}" OUTPUT_FORMAT HEXADECIMAL)
+            string(SUBSTRING "${hex}" 2 -1 hex)
+            string(LENGTH "${hex}" digits)
+            math(EXPR pad "8 - ${digits}")
+            string(REPEAT "0" ${pad} zeros)
+            if(NOT signature STREQUAL "89504e470d0a1a0a")
+                list(APPEND failures "${png} is not a PNG")
+            elseif(NOT dimensions STREQUAL "${zeros}${hex}${zeros}${hex}")
+                list(APPEND failures "${png} is not ${size} x ${size} (IHDR ${dimensions})")
+            endif()
+        endif()
+    endforeach()
+endforeach()
+expect_text(share/icons/hicolor/scalable/apps/strumix.svg "<svg ")
+expect_text(share/icons/hicolor/scalable/mimetypes/application-x-strumix-tab.svg "<svg ")
+
+# The manual page, the package's documents, and the program's own answer from the tree.
+expect_text(share/man/man1/strumix.1 "\\-\\-export")
+foreach(doc README.md LICENSE CHANGELOG.md copyright)
+    expect_file(share/doc/strumix/${doc})
+endforeach()
+if(EXISTS ${PREFIX}/bin/strumix)
+    execute_process(COMMAND ${PREFIX}/bin/strumix --version
+                    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0 OR NOT output MATCHES "^strumix ${VERSION}\n")
+        list(APPEND failures "bin/strumix --version: ${output}")
     endif()
+    find_program(READELF readelf)
+    if(READELF)
+        execute_process(COMMAND ${READELF} -S ${PREFIX}/bin/strumix OUTPUT_VARIABLE output)
+        if(output MATCHES "\\.symtab|\\.debug_info")
+            list(APPEND failures "bin/strumix is not stripped")
+        endif()
+    endif()
+endif()
+
+# The AppStream metadata as software centres read it.
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+    file(GLOB metainfo ${PREFIX}/share/metainfo/*.metainfo.xml)
+    if(NOT metainfo)
+        list(APPEND failures "no AppStream metainfo")
+    else()
+        execute_process(COMMAND ${APPSTREAMCLI} validate --no-net ${metainfo}
+                        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+        if(NOT result EQUAL 0)
+            list(APPEND failures "appstreamcli validate: ${output}")
+        endif()
+    endif()
+endif()
+
+# Installed under the home folder, the entry no longer offers itself for every BMP: an entry
+# there outranks the system's own picture viewers.
+set(home_prefix ${PREFIX}/home/.local)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env HOME=${PREFIX}/home
+                        ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${home_prefix}
+                RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+file(READ ${home_prefix}/share/applications/strumix.desktop entry)
+if(NOT entry MATCHES "MimeType=application/x-strumix-tab;\n")
+    list(APPEND failures "a home install still claims image/bmp:\n${entry}")
 endif()
 
 # The MIME database compiler reads the package as a desktop would.
