@@ -4,9 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <QImage>
 #include <QTemporaryDir>
+
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <string>
@@ -106,29 +109,6 @@ inline void make_page(Session& s, int page) {
     s.tools.location().cursor_home();
 }
 
-// Seconds to copy one page-sized image, as the page copies itself before drawing over a
-// picture it shares: the least any whole-page operation costs.
-inline double floor_seconds(int page) {
-    static std::map<int, double> cache;
-    auto found = cache.find(page);
-    if (found != cache.end()) return found->second;
-    Session s;
-    make_page(s, page);
-    const QImage& image = s.doc.Picture1().image();
-    constexpr int kRuns = 200;
-    double best = 1e9;
-    for (int round = 0; round < 5; ++round) {
-        const auto start = Clock::now();
-        for (int i = 0; i < kRuns; ++i) {
-            QImage copy = strumix::copy_pixels(image);
-            benchmark::DoNotOptimize(copy.constBits());
-        }
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count() / kRuns);
-    }
-    cache[page] = best;
-    return best;
-}
-
 // Another operation timed in turn with the one measured, each iteration, so that both meet the
 // machine in the same state; `counter` reports the measured one's time as a multiple of it.
 struct Yardstick {
@@ -136,33 +116,67 @@ struct Yardstick {
     std::function<void()> op;
 };
 
-inline void run(benchmark::State& state, const std::function<void(Session&)>& setup,
-                const std::function<void(Session&)>& op,
-                const std::vector<Yardstick>& yardsticks = {}) {
+// How one benchmark times its operation beyond the plain loop.
+struct Timing {
+    // Once, after the page is made.
+    std::function<void(Session&)> setup = {};
+    // Before every iteration, not timed: what puts the page in the state the operation meets.
+    std::function<void(Session&)> prepare = {};
+    std::vector<Yardstick> yardsticks = {};
+    // The disk settled (sync) before each timed part, so no write's flush lands in the next.
+    bool settle_disk = false;
+};
+
+// The floor every operation is measured against: a plain memcpy of one page into a buffer
+// that is ready (mapped in, written before), the least any whole-page work costs. It is timed
+// in every iteration alongside the operation, so both see the same machine.
+class CopyFloor {
+public:
+    explicit CopyFloor(const QImage& page)
+        : from_(page.constBits()),
+          bytes_(static_cast<size_t>(page.sizeInBytes())),
+          to_(bytes_, 1) {}
+    void copy() {
+        std::memcpy(to_.data(), from_, bytes_);
+        benchmark::DoNotOptimize(to_.data());
+    }
+
+private:
+    const uchar* from_;
+    size_t bytes_;
+    std::vector<uchar> to_;
+};
+
+inline void run(benchmark::State& state, const std::function<void(Session&)>& op,
+                const Timing& timing = {}) {
     const int page = static_cast<int>(state.range(0));
     Session s;
     make_page(s, page);
-    if (setup) setup(s);
-    double total = 0;
-    std::vector<double> yardstick_totals(yardsticks.size(), 0.0);
-    for (auto _ : state) {
-        for (size_t i = 0; i < yardsticks.size(); ++i) {
-            const auto start = Clock::now();
-            yardsticks[i].op();
-            yardstick_totals[i] += std::chrono::duration<double>(Clock::now() - start).count();
-        }
+    if (timing.setup) timing.setup(s);
+    const QImage floor_page = s.doc.Picture1().image();
+    CopyFloor floor(floor_page);
+    double total = 0, floor_total = 0;
+    std::vector<double> yardstick_totals(timing.yardsticks.size(), 0.0);
+    auto timed = [&timing](const std::function<void()>& part) {
+        if (timing.settle_disk) ::sync();
         const auto start = Clock::now();
-        op(s);
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        part();
+        return std::chrono::duration<double>(Clock::now() - start).count();
+    };
+    for (auto _ : state) {
+        if (timing.prepare) timing.prepare(s);
+        floor_total += timed([&floor] { floor.copy(); });
+        for (size_t i = 0; i < timing.yardsticks.size(); ++i)
+            yardstick_totals[i] += timed(timing.yardsticks[i].op);
+        const double seconds = timed([&] { op(s); });
         state.SetIterationTime(seconds);
         total += seconds;
     }
-    const double mean = total / static_cast<double>(state.iterations());
-    state.counters["x_floor"] = mean / floor_seconds(page);
-    state.counters["floor_us"] = floor_seconds(page) * 1e6;
-    for (size_t i = 0; i < yardsticks.size(); ++i) {
-        state.counters[yardsticks[i].counter] = total / yardstick_totals[i];
-    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["x_floor"] = total / floor_total;
+    state.counters["floor_us"] = floor_total / iterations * 1e6;
+    for (size_t i = 0; i < timing.yardsticks.size(); ++i)
+        state.counters[timing.yardsticks[i].counter] = total / yardstick_totals[i];
     state.SetLabel(page == kLargestPage ? "largest page" : "start-up page");
 }
 

@@ -7,6 +7,7 @@
 
 #include "page/page_copy.h"
 #include "page/page_font.h"
+#include "page/page_memory.h"
 #include "page/units.h"
 
 namespace strumix {
@@ -141,6 +142,7 @@ void PagePicture::assign(const Picture& picture) {
         drawn_ = drawn_.convertToFormat(QImage::Format_RGB32);
     }
     if (drawn_.size() != old_size) emit resized(drawn_.size());
+    ready_page_buffer(drawn_.sizeInBytes());
     touched(drawn_.rect());
 }
 
@@ -200,6 +202,7 @@ bool PagePicture::resize(QSize pixels, QString* error) {
         painter.drawImage(0, 0, drawn_);
     }
     drawn_ = std::move(grown);
+    ready_page_buffer(drawn_.sizeInBytes());
     emit resized(drawn_.size());
     touched(drawn_.rect());
     return true;
