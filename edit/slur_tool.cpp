@@ -5,6 +5,7 @@
 #include "document/busy_pointer.h"
 #include "document/document.h"
 #include "edit/whole_units.h"
+#include "page/glyphs.h"
 
 namespace strumix {
 
@@ -39,9 +40,9 @@ SlurArc slur_arc(int start_x, int start_y, int end_x) {
 }
 
 QString slur_letter(int tool) {
-    static const char* const kLetters[4] = {"H", "P", "H+P", "S"};
-    return (tool >= kToolHammer && tool <= kToolSlide) ? QString::fromLatin1(kLetters[tool])
-                                                       : QString();
+    return (tool >= kToolHammer && tool <= kToolSlide)
+               ? QString::fromLatin1(kSlurLetters[std::size_t(tool - kToolHammer)])
+               : QString();
 }
 
 int slur_letter_left(int tool, int mid_x) { return mid_x - (tool == kToolHammerPull ? 180 : 50); }

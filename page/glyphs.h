@@ -6,6 +6,8 @@
 namespace strumix {
 
 inline constexpr int kSymbolCount = 8;
+// The letters a hammer-on, a pull-off, both, and a slide print above their slur.
+inline constexpr std::array<const char*, 4> kSlurLetters = {"H", "P", "H+P", "S"};
 
 // The hidden pictures of the main window: the notation symbols `pic_bend` 0–7 (each both what
 // is stamped and what the pointer shows while it is carried), the mask `bendmask` and the
