@@ -59,18 +59,15 @@ PageCovers::PageCovers(const QImage& page, const QRect& area)
         // Every place the stamp's bounds meet the area.
         for (int dy = area_.top() - stamp.bounds.bottom();
              dy <= area_.bottom() - stamp.bounds.top(); ++dy) {
-            // A stamp that lies wholly within the text's rows could be the text itself (a
-            // slur letter is the regular page font, and bold is regular twice over); only one
-            // that reaches beyond them is surely something else.
-            if (dy + stamp.bounds.top() >= area_.top() &&
-                dy + stamp.bounds.bottom() <= area_.bottom())
-                continue;
             for (int dx = area_.left() - stamp.bounds.right();
                  dx <= area_.right() - stamp.bounds.left(); ++dx) {
-                const bool fits = std::all_of(stamp.ink.begin(), stamp.ink.end(), [&](QPoint p) {
-                    return black(dx + p.x(), dy + p.y());
-                });
-                if (!fits) continue;
+                auto fits = [&](int at_x) {
+                    return std::all_of(stamp.ink.begin(), stamp.ink.end(),
+                                       [&](QPoint p) { return black(at_x + p.x(), dy + p.y()); });
+                };
+                // Bold is the regular page font printed twice, a column apart: a stamp that
+                // fits a column to either side as well lies inside heavier ink, not on the page.
+                if (!fits(dx) || fits(dx - 1) || fits(dx + 1)) continue;
                 for (const QPoint& p : stamp.ink) {
                     const QPoint at(dx + p.x(), dy + p.y());
                     if (!area_.contains(at)) continue;
