@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "page/glyphs.h"
 #include "page/program.h"
 
 namespace strumix {
@@ -136,7 +137,7 @@ HelpViewer::HelpViewer(HelpFile file, QString path)
     setAttribute(Qt::WA_QuitOnClose, false);
     // F1 inside help leads to the contents.
     setProperty(kHelpContextProperty, kHelpContents);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
+    setWindowIcon(program_icon(QStringLiteral(":/icons/main.png")));
     resize(620, 640);
 
     auto* contents = new QPushButton(QStringLiteral("&Contents"), this);

@@ -1,7 +1,9 @@
+#include <fontconfig/fontconfig.h>
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTimer>
+#include <thread>
 
 #include "app/command_line.h"
 #include "app/help_viewer.h"
@@ -41,8 +43,13 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         return strumix::answer_without_window(line);
     }
+    // The title window's text needs the system's font configuration, whose reading (4 ms and
+    // more) nothing else waits on: it runs beside the connection to the display instead of
+    // after it.
+    std::thread font_config([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strumix"));
+    font_config.join();
     strumix::load_resources();
     QFont font(strumix::shipped_font_family());
     font.setPointSize(9);

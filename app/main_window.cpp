@@ -24,6 +24,7 @@
 #include "document/document.h"
 #include "edit/tool_palette.h"
 #include "edit/tool_table.h"
+#include "page/glyphs.h"
 #include "page/page_font.h"
 #include "page/program.h"
 #include "page/units.h"
@@ -39,7 +40,7 @@ MainWindow::MainWindow(Document& document, ToolPalette& tools, QWidget* parent)
       tools_(tools) {
     setObjectName(QStringLiteral("form1"));
     setWindowTitle(doc_.caption());
-    setWindowIcon(QIcon(QStringLiteral(":/icons/main.png")));
+    setWindowIcon(program_icon(QStringLiteral(":/icons/main.png")));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     fill_background(client, Qt::white);
@@ -81,7 +82,7 @@ void MainWindow::create_tool_strip(QWidget* client) {
         button->setProperty("tag", tool.tag);
         button->setToolTip(tool.status);
         button->setStatusTip(tool.status);
-        button->setIcon(QIcon(tool.icon));
+        button->setIcon(program_icon(tool.icon));
         button->setIconSize(tool.group == ToolGroup::Numbers ? QSize(18, 18) : QSize(32, 32));
         button->setAutoRaise(true);
         // Shown pressed while its tool is the one in use.

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "document/questions.h"
+#include "page/glyphs.h"
 #include "page/page_font.h"
 #include "page/program.h"
 #include "page/units.h"
@@ -100,7 +101,7 @@ LayoutDialog::LayoutDialog(Questions& questions, const LayoutModel& initial, QWi
       questions_(questions) {
     setObjectName(QStringLiteral("layout"));
     setWindowTitle(QString::fromLatin1(kLayoutDesignCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/layout.png")));
+    setWindowIcon(program_icon(QStringLiteral(":/icons/layout.png")));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(px(4170), px(2910));
     QFont font = page_font();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
+#include <QString>
 #include <array>
 
 namespace strumix {
@@ -12,6 +14,12 @@ inline constexpr std::array<const char*, 4> kSlurLetters = {"H", "P", "H+P", "S"
 // The hidden pictures of the main window: the notation symbols `pic_bend` 0–7 (each both what
 // is stamped and what the pointer shows while it is carried), the mask `bendmask` and the
 // background tile `pic_tile`.
+// One of the program's own PNG pictures, from its resources. Read as PNG and nothing else: left
+// to guess, Qt's reader first loads every image plugin there is (GIF, ICO, JPEG...) to ask it,
+// which a start-up pays before its first window shows.
+QImage program_picture(const QString& path);
+QIcon program_icon(const QString& path);
+
 struct Glyphs {
     std::array<QImage, kSymbolCount> pic_bend;
     QImage bendmask;

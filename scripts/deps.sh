@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Strumix needs to build, test and run, when any is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libbenchmark-dev clang-14 libclang-rt-14-dev
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libbenchmark-dev clang-14 libclang-rt-14-dev
           xvfb xauth openbox xdotool imagemagick fonts-liberation2 desktop-file-utils
           shared-mime-info appstream dpkg-dev)
 missing=()

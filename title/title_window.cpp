@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "page/glyphs.h"
 #include "page/page_font.h"
 #include "page/program.h"
 #include "page/units.h"
@@ -30,7 +31,7 @@ TitleWindow::TitleWindow(QWidget* parent)
     // No caption text. An empty title would make the platform show the program's name, so the
     // title bar gets a single blank.
     setWindowTitle(QStringLiteral(" "));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/title.png")));
+    setWindowIcon(program_icon(QStringLiteral(":/icons/title.png")));
     fill_background(this, kPanelGrey);
     setFixedSize(twips_to_pixels(4635), twips_to_pixels(4605));
 
@@ -52,7 +53,7 @@ TitleWindow::TitleWindow(QWidget* parent)
 
     btn_bend_ = new QToolButton(box_);
     btn_bend_->setObjectName(QStringLiteral("btn_bend"));
-    btn_bend_->setIcon(QIcon(QStringLiteral(":/tools/btn_bend0.png")));
+    btn_bend_->setIcon(program_icon(QStringLiteral(":/tools/btn_bend0.png")));
     btn_bend_->setIconSize(QSize(32, 32));
     btn_bend_->setAutoRaise(true);
     btn_bend_->setCursor(Qt::PointingHandCursor);
