@@ -2,6 +2,7 @@
 // stamps them into, the tool buttons and icons are there and drawn, the page tile is opaque.
 
 #include <QColor>
+#include <QDirIterator>
 #include <QImage>
 #include <QRect>
 #include <QSet>
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+
+#include "page/glyphs.h"
 
 namespace {
 
@@ -188,6 +191,23 @@ private slots:
         inside /= last;
         QVERIFY2(across <= inside,
                  qPrintable(QStringLiteral("edges %1, inside %2").arg(across).arg(inside)));
+    }
+
+    // The program reads its pictures as PNG outright, never asking Qt's image plugins: each
+    // one must read that way, and as Qt's own guess reads it.
+    void everyPictureReadsAsPng() {
+        int pictures = 0;
+        QDirIterator it(QStringLiteral(":/"), QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (!path.endsWith(QLatin1String(".png")) || path.startsWith(QLatin1String(":/qt-")))
+                continue;
+            ++pictures;
+            const QImage picture = strumix::program_picture(path);
+            QVERIFY2(!picture.isNull(), qPrintable(path));
+            QCOMPARE(picture, QImage(path));
+        }
+        QVERIFY(pictures >= 20);
     }
 
     void mainIconIsRakeButton() {
