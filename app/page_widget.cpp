@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimerEvent>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,9 @@
 namespace strumix {
 
 namespace {
+
+// How often, at most, the bands are repainted as they move: once a frame at 60 Hz.
+constexpr int kOverlayFrameMs = 16;
 
 // The page pixels a one-pixel outline of `rect` covers, as four thin rectangles.
 QRegion outline(const QRect& rect) {
@@ -124,7 +128,17 @@ void PageWidget::follow_overlay() {
     line_shown_ = overlay.line1;
     if (box_visible_) dirty += outline(box_shown_);
     if (line_visible_) dirty += line_span(line_shown_);
-    if (!dirty.isEmpty()) update(scaled(dirty, zoom_));
+    if (dirty.isEmpty()) return;
+    overlay_dirty_ += scaled(dirty, zoom_);
+    // A pointer reports up to a thousand times a second; the screen shows sixty frames.
+    if (!overlay_frame_.isActive()) overlay_frame_.start(kOverlayFrameMs, Qt::PreciseTimer, this);
+}
+
+void PageWidget::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != overlay_frame_.timerId()) return QWidget::timerEvent(event);
+    overlay_frame_.stop();
+    update(overlay_dirty_);
+    overlay_dirty_ = QRegion();
 }
 
 QPointF PageWidget::to_page_pixels(QPointF widget) const {
@@ -147,7 +161,11 @@ void PageWidget::paintEvent(QPaintEvent* event) {
     // Each page pixel is a sharp square: the image is enlarged without smoothing.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QImage& image = doc_.Picture1().image();
+    // Each part is drawn clipped to itself: under the paint region's many-rectangle clip the
+    // raster engine fills row by row, and hands a tall thin part (a band's edge) to its thread
+    // pool, which costs more than the copy; a one-rectangle clip copies the rows straight.
     for (const QRect& part : event->region()) {
+        painter.setClipRect(part);
         // The page pixels the part touches, whole, drawn at their place on the widget.
         const QRect source = QRect(QPoint(part.left() / zoom_, part.top() / zoom_),
                                    QPoint(part.right() / zoom_, part.bottom() / zoom_)) &
@@ -158,9 +176,12 @@ void PageWidget::paintEvent(QPaintEvent* event) {
     }
     // The bands cover the same page pixels as at actual size, enlarged with the page.
     if (box_visible_) {
-        for (const QRect& edge : scaled(outline(box_shown_), zoom_))
+        for (const QRect& edge : scaled(outline(box_shown_), zoom_)) {
+            painter.setClipRect(edge);
             painter.fillRect(edge, Qt::black);
+        }
     }
+    painter.setClipping(false);
     if (line_visible_) {
         if (zoom_ > 1) {
             // A page-pixel-wide pen through the middle of the enlarged pixels.

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QBasicTimer>
 #include <QLabel>
 #include <QLine>
 #include <QRect>
+#include <QRegion>
 #include <QWidget>
 
 namespace strumix {
@@ -63,12 +65,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     void follow_page_size();
     void follow_cursor_box();
     void follow_tools();
-    // Repaints what the bands covered before and cover now: their edges, not what lies inside.
+    // Repaints what the bands covered before and cover now: their edges, not what lies inside,
+    // at most once a frame however fast the pointer reports.
     void follow_overlay();
 
     Document& doc_;
@@ -79,7 +83,9 @@ private:
     bool box_visible_ = false;
     bool line_visible_ = false;
     int zoom_ = 1;
-    int wheel_angle_ = 0;  // a touchpad's small wheel steps, gathered into whole notches
+    int wheel_angle_ = 0;    // a touchpad's small wheel steps, gathered into whole notches
+    QRegion overlay_dirty_;  // band edges waiting for the next frame
+    QBasicTimer overlay_frame_;
 };
 
 // The viewport `picture_clip`: clips the page and shows the tiled background around it when

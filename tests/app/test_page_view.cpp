@@ -1,5 +1,6 @@
 // What the page view shows of the document: it repaints the pixels that changed, and only
 // those, and draws the cursor box with its border.
+#include <QElapsedTimer>
 #include <QPaintEvent>
 #include <QtTest>
 
@@ -15,10 +16,13 @@ class PaintSpy : public QObject {
 public:
     explicit PaintSpy(QWidget* widget) { widget->installEventFilter(this); }
     QRegion painted;
+    int paints = 0;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        if (event->type() != QEvent::Paint) return false;
+        painted += static_cast<QPaintEvent*>(event)->region();
+        ++paints;
         return false;
     }
 };
@@ -83,6 +87,36 @@ private slots:
         QCOMPARE(shown.pixel(20, 100), qRgb(0, 0, 0));
         QCOMPARE(shown.pixel(100, 30), s.doc.Picture1().image().pixel(100, 30));
         QTest::mouseRelease(page, Qt::LeftButton, {}, QPoint(210, 160));
+    }
+
+    // However fast the pointer reports, the band is repainted at most about once a frame
+    // (16 ms), and what is shown at last is the band where the pointer is now.
+    void rubber_band_repaints_once_a_frame() {
+        ProgramSession s;
+        s.window.resize(900, 700);
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        PageWidget* page = s.window.page();
+        s.tools.btn_edit_Click();
+        QTest::mousePress(page, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::qWait(50);
+        PaintSpy spy(page);
+        QElapsedTimer clock;
+        clock.start();
+        constexpr int kMotions = 60;
+        // Each motion is handled as the event loop meets it, as the pointer's are.
+        for (int i = 1; i <= kMotions; ++i) {
+            QTest::mouseMove(page, QPoint(100 + i, 80 + i));
+            QCoreApplication::processEvents();
+        }
+        const qint64 elapsed = clock.elapsed();
+        QTRY_VERIFY(spy.painted.contains(QRect(20, 20, 80 + kMotions, 1)));
+        QVERIFY2(spy.paints <= elapsed / 16 + 3,
+                 qPrintable(QStringLiteral("%1 paints in %2 ms").arg(spy.paints).arg(elapsed)));
+        const QImage shown = page->grab().toImage();
+        QCOMPARE(shown.pixel(95 + kMotions, 20), qRgb(0, 0, 0));
+        QCOMPARE(shown.pixel(60, 100), s.doc.Picture1().image().pixel(60, 100));
+        QTest::mouseRelease(page, Qt::LeftButton, {}, QPoint(100 + kMotions, 80 + kMotions));
     }
 
     // The slur band `line1` follows the drag as a one-pixel line over the page.
