@@ -27,6 +27,14 @@ protected:
     }
 };
 
+// The main window on screen, large enough for the whole start-up page; its page view, or
+// nothing when the window never showed.
+PageWidget* shown_page(ProgramSession& s) {
+    s.window.resize(900, 700);
+    s.window.show();
+    return QTest::qWaitForWindowExposed(&s.window) ? s.window.page() : nullptr;
+}
+
 }  // namespace
 
 class TestPageView : public QObject {
@@ -40,10 +48,8 @@ private slots:
     // the blank page.
     void changed_pixels_are_repainted() {
         ProgramSession s;
-        s.window.resize(900, 700);
-        s.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
-        PageWidget* page = s.window.page();
+        PageWidget* page = shown_page(s);
+        QVERIFY(page);
         PaintSpy spy(page);
         QTest::qWait(50);
         spy.painted = QRegion();
@@ -67,10 +73,8 @@ private slots:
     // The erase band repaints its edges as it moves, not the page inside it.
     void rubber_band_repaints_its_edges() {
         ProgramSession s;
-        s.window.resize(900, 700);
-        s.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
-        PageWidget* page = s.window.page();
+        PageWidget* page = shown_page(s);
+        QVERIFY(page);
         s.tools.btn_edit_Click();
         QTest::mousePress(page, Qt::LeftButton, {}, QPoint(20, 20));
         QTest::mouseMove(page, QPoint(200, 150));
@@ -93,10 +97,8 @@ private slots:
     // (16 ms), and what is shown at last is the band where the pointer is now.
     void rubber_band_repaints_once_a_frame() {
         ProgramSession s;
-        s.window.resize(900, 700);
-        s.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
-        PageWidget* page = s.window.page();
+        PageWidget* page = shown_page(s);
+        QVERIFY(page);
         s.tools.btn_edit_Click();
         QTest::mousePress(page, Qt::LeftButton, {}, QPoint(20, 20));
         QTest::qWait(50);
@@ -122,10 +124,8 @@ private slots:
     // The slur band `line1` follows the drag as a one-pixel line over the page.
     void slur_band_is_shown() {
         ProgramSession s;
-        s.window.resize(900, 700);
-        s.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
-        PageWidget* page = s.window.page();
+        PageWidget* page = shown_page(s);
+        QVERIFY(page);
         s.tools.pic_tool_Click(kToolHammer);
         QTest::mousePress(page, Qt::LeftButton, {}, QPoint(150, 152));
         QTest::mouseMove(page, QPoint(190, 152));
