@@ -5,9 +5,8 @@
 #include <cstdio>
 
 #include "document/page_export.h"
-#include "document/page_file.h"
+#include "files/page_file.h"
 #include "page/layout_finder.h"
-#include "page/page_picture.h"
 #include "page/program.h"
 
 namespace strumix {
@@ -79,16 +78,15 @@ QString version_text() {
 }
 
 int export_from_command_line(const CommandLine& line) {
-    const PagePicture limits;
     QImage page;
     QString error;
-    if (!read_page_file(line.page, limits, &page, &error)) {
+    if (!read_page_file(line.page, PageLimits(), &page, &error)) {
         print_to(stderr, QStringLiteral("strumix: cannot open \"%1\": %2").arg(line.page, error));
         return 1;
     }
     if (!export_page(line.export_to, page, find_layout(page), &error)) {
-        print_to(stderr,
-                 QStringLiteral("strumix: cannot write \"%1\": %2").arg(line.export_to, error));
+        // The reason names the file and says what went wrong.
+        print_to(stderr, QStringLiteral("strumix: %1").arg(error));
         return 1;
     }
     return 0;

@@ -10,7 +10,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/stored_settings.h"
-#include "document/page_file.h"
+#include "files/safe_write.h"
 #include "page/page_font.h"
 #include "page/page_memory.h"
 #include "title/title_window.h"

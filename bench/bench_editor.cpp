@@ -17,8 +17,8 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "bench_session.h"
-#include "document/page_file.h"
 #include "document/recovery_store.h"
+#include "files/page_file.h"
 #include "page/layout_finder.h"
 #include "page/page_font.h"
 #include "page/page_memory.h"
@@ -254,7 +254,7 @@ static void BM_open_bmp(benchmark::State& state) {
     const QString path = saved_page(page, QStringLiteral("open%1.tab"));
     QImage image;
     QString error;
-    if (!read_page_file(path, PagePicture(), &image, &error)) qFatal("%s", qPrintable(error));
+    if (!read_page_file(path, PageLimits(), &image, &error)) qFatal("%s", qPrintable(error));
     run(state,
         [&path](Session& s) {
             QString failure;
@@ -314,7 +314,7 @@ static void BM_recovery_write(benchmark::State& state) {
         [&](Session& s) {
             QString error;
             const RecoveryData data{*s.doc.Picture1().take_image(), s.doc.model(),
-                                    s.doc.file_name(), s.doc.file_path()};
+                                    s.doc.file_name(), s.doc.file_path(), FileStamp()};
             if (!store->write(data, &error)) qFatal("%s", qPrintable(error));
         },
         {.setup = [&](Session&) { store = std::make_unique<RecoveryStore>(root); }});

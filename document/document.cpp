@@ -1,7 +1,5 @@
 #include "document/document.h"
 
-#include <sys/stat.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -9,7 +7,7 @@
 #include <memory>
 
 #include "document/busy_pointer.h"
-#include "document/page_file.h"
+#include "files/page_file.h"
 #include "page/page_renderer.h"
 #include "page/program.h"
 
@@ -71,22 +69,15 @@ bool Document::has_chosen_file() const {
            QDir::isAbsolutePath(file_path_);
 }
 
-Document::FileStamp Document::stamp_of(const QString& path) {
-    struct stat info = {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0) return {};
-    return FileStamp{true, quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
-                     qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
-}
-
 bool Document::file_changed_on_disk() const {
     if (!stamp_.known) return false;
-    const FileStamp now = stamp_of(file_path_);
+    const FileStamp now = FileStamp::of(file_path_);
     // A file that has gone is written anew without a question.
     return now.known && !(now == stamp_);
 }
 
 void Document::kept_as(const QString& path) {
-    stamp_ = stamp_of(path);
+    stamp_ = FileStamp::of(path);
     const QFileInfo file(path);
     file_name_ = file.fileName();
     file_path_ = path;
@@ -101,12 +92,13 @@ void Document::mark_kept() {
 }
 
 void Document::recover(const Picture& page, const LayoutModel& model, const QString& file_name,
-                       const QString& file_path) {
+                       const QString& file_path, const FileStamp& stamp) {
     set_model(model);
     page_.assign(page);
     backup_[1] = page_.picture();
     file_name_ = file_name;
     file_path_ = file_path;
+    stamp_ = stamp;
     caption_ = has_chosen_file() ? caption_for(file_name_)
                                  : program_title() + QStringLiteral(" [Untitled]");
     drawn_since_kept_ = true;
@@ -149,15 +141,15 @@ void Document::menu_revert_Click() {
 
 bool Document::load(const QString& path, QString* error) {
     QImage image;
-    if (!read_page_file(path, page_, &image, error)) return false;
+    if (!read_page_file(path, page_.limits(), &image, error)) return false;
     page_.assign(std::make_shared<const QImage>(std::move(image)));
-    stamp_ = stamp_of(path);
+    stamp_ = FileStamp::of(path);
     return true;
 }
 
 bool Document::save(const QString& path, QString* error) {
     if (!write_page_file(path, page_.image(), error)) return false;
-    stamp_ = stamp_of(path);
+    stamp_ = FileStamp::of(path);
     commit_page();
     mark_kept();
     return true;

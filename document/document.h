@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 
+#include "files/file_stamp.h"
 #include "page/layout_model.h"
 #include "page/page_picture.h"
 
@@ -74,8 +75,12 @@ public:
     void mark_kept();
     // A page recovered after the program ended without saving it: shown as it was, with its
     // layout and names, and counted as changed so that it is saved where it belonged.
+    // `stamp`: what the page's file was before the program ended, so that a file changed since
+    // is not overwritten unasked.
     void recover(const Picture& page, const LayoutModel& model, const QString& file_name,
-                 const QString& file_path);
+                 const QString& file_path, const FileStamp& stamp);
+    // What the page's file on disk was when the page was last opened from it or saved to it.
+    const FileStamp& file_stamp() const { return stamp_; }
 
     // --- files ------------------------------------------------------------------------------
     // Loads the picture file at `path` as the page's persistent picture, at its own size. On
@@ -95,18 +100,8 @@ signals:
     void kept();
 
 private:
-    // What the file on disk was when the page was last read from it or written to it.
-    struct FileStamp {
-        bool known = false;
-        quint64 device = 0;
-        quint64 inode = 0;
-        qint64 size = 0;
-        qint64 modified_ns = 0;
-        bool operator==(const FileStamp&) const = default;
-    };
-    static FileStamp stamp_of(const QString& path);
-
     PagePicture page_;
+    // What the file on disk was when the page was last read from it or written to it.
     FileStamp stamp_;
     LayoutModel model_;
     std::array<Picture, 3> backup_;

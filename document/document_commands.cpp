@@ -249,6 +249,7 @@ bool DocumentCommands::query_unload() {
         case Answer::No:
             return true;
         case Answer::Cancel:
+        case Answer::Unanswered:
             return false;
         case Answer::Yes:
             break;

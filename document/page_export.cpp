@@ -6,8 +6,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
+#include "files/safe_write.h"
 #include "page/sheet_layout.h"
 
 namespace strumix {
@@ -20,15 +20,6 @@ constexpr int kPdfDpi = 300;
 QPageSize paper_for_locale() {
     return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
                                                                       : QPageSize(QPageSize::A4);
-}
-
-bool write_whole(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -93,7 +84,12 @@ bool export_page(const QString& path, const QImage& page, const std::optional<La
         return false;
     }
     buffer.close();
-    return write_whole(path, bytes, error);
+    QString reason;
+    if (!write_file_whole(path, bytes, &reason)) {
+        *error = QStringLiteral("Cannot write \"%1\": %2").arg(path, reason);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace strumix

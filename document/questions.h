@@ -5,7 +5,9 @@
 
 namespace strumix {
 
-enum class Answer { Yes, No, Cancel };
+// Unanswered: the question was closed without a reply (the program was told to end while it
+// was open); nothing the question was about may be decided by it.
+enum class Answer { Yes, No, Cancel, Unanswered };
 enum class MessageIcon { None, Information, Warning, Critical };
 
 // The messages and questions the program shows the user. The program answers with Qt's

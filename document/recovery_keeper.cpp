@@ -1,5 +1,6 @@
 #include "document/recovery_keeper.h"
 
+#include <cstdio>
 #include <memory>
 
 #include "document/document.h"
@@ -26,7 +27,7 @@ RecoveryData RecoveryKeeper::snapshot() const {
     // The page's pixels are shared with the drawn image, not copied; the next edit gives the
     // page pixels of its own while the writer reads these.
     return RecoveryData{*doc_.Picture1().take_image(), doc_.model(), doc_.file_name(),
-                        doc_.file_path()};
+                        doc_.file_path(), doc_.file_stamp()};
 }
 
 void RecoveryKeeper::page_drawn() {
@@ -41,8 +42,19 @@ void RecoveryKeeper::kept() {
     store_.discard();
 }
 
+void RecoveryKeeper::write_done(bool ok, const QString& error) {
+    const bool newly_failing = !ok && !failing_;
+    failing_ = !ok;
+    if (newly_failing) emit cannotKeep(error);
+    emit written(ok);
+}
+
 void RecoveryKeeper::write_soon() {
-    if (!doc_.drawn_since_kept() || !store_.usable()) return;
+    if (!doc_.drawn_since_kept()) return;
+    if (!store_.usable()) {
+        write_done(false, store_.problem());
+        return;
+    }
     if (writer_.activeThreadCount() > 0) {
         timer_.start(timer_.interval() / 4 + 1);
         return;
@@ -52,7 +64,7 @@ void RecoveryKeeper::write_soon() {
         QString error;
         const bool ok = store->write(data, &error);
         QMetaObject::invokeMethod(
-            this, [this, ok] { emit written(ok); }, Qt::QueuedConnection);
+            this, [this, ok, error] { write_done(ok, error); }, Qt::QueuedConnection);
     });
 }
 
@@ -61,7 +73,10 @@ void RecoveryKeeper::write_now() {
     writer_.waitForDone();
     if (!doc_.drawn_since_kept()) return;
     QString error;
-    store_.write(snapshot(), &error);
+    // The program is ending: there is no window left to say it in.
+    if (!store_.write(snapshot(), &error))
+        std::fprintf(stderr, "strumix: the unsaved page could not be kept: %s\n",
+                     qPrintable(error));
 }
 
 void RecoveryKeeper::discard() {
@@ -72,7 +87,7 @@ void RecoveryKeeper::discard() {
 
 void RecoveryKeeper::recover_into(Document& document, const RecoveryData& data) {
     document.recover(std::make_shared<const QImage>(data.page), data.model, data.file_name,
-                     data.file_path);
+                     data.file_path, data.stamp);
 }
 
 }  // namespace strumix

@@ -35,17 +35,22 @@ public:
 signals:
     // A background write finished.
     void written(bool ok);
+    // The data cannot be kept, and why: said once, and again only after a write has worked in
+    // between, so that a full disk is not reported at every edit.
+    void cannotKeep(const QString& reason);
 
 private:
     void page_drawn();
     void kept();
     void write_soon();
     RecoveryData snapshot() const;
+    void write_done(bool ok, const QString& error);
 
     Document& doc_;
     RecoveryStore& store_;
     QTimer timer_;
     QThreadPool writer_;
+    bool failing_ = false;
 };
 
 }  // namespace strumix

@@ -1,7 +1,9 @@
 #include "document/recovery_store.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -9,29 +11,87 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
-#include <QUrl>
 #include <algorithm>
 #include <atomic>
 
-#include "document/page_file.h"
-#include "page/page_picture.h"
+#include "files/page_file.h"
+#include "files/regular_file.h"
+#include "files/safe_write.h"
+#include "page/layout_finder.h"
 
 namespace strumix {
 
 namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("RecoveryStore", text); }
 
 constexpr char kOwner[] = "owner";
 constexpr char kPage[] = "page.bmp";
 constexpr char kInfo[] = "page.ini";
 constexpr char kOpen[] = "open";
 
+// The names a running program gives its folder ("pid-milliseconds-count"), and the files it
+// writes there (with the names of safe writes cut short on their way to them).
+bool is_program_folder(const QString& name) {
+    static const QRegularExpression pattern(QStringLiteral("^\\d+-\\d+-\\d+$"));
+    return pattern.match(name).hasMatch();
+}
+bool is_program_file(const QString& name) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^(owner|page\\.bmp|page\\.ini|open)(\\.[A-Za-z0-9]{6})?$"));
+    return pattern.match(name).hasMatch();
+}
+
+// A descriptor of the folder at `path`, only when it is a folder and not a link to one.
+int open_folder(const QString& path) {
+    return ::open(QFile::encodeName(path).constData(),
+                  O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+// The names of the entries in the open folder `fd` that are of `type` (as lstat says: a link
+// is a link, whatever it points at), with the descriptor left open.
+QStringList entries(int fd, mode_t type) {
+    QStringList names;
+    const int copy = ::dup(fd);
+    if (copy < 0) return names;
+    DIR* dir = ::fdopendir(copy);
+    if (!dir) {
+        ::close(copy);
+        return names;
+    }
+    // A copy of a descriptor shares its place in the folder with the original: start over.
+    ::rewinddir(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name == "." || name == "..") continue;
+        struct stat info = {};
+        if (::fstatat(fd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if ((info.st_mode & S_IFMT) == type) names << QFile::decodeName(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+// The program folders directly in `root`.
+QStringList program_folders(const QString& root) {
+    const int fd = open_folder(root);
+    if (fd < 0) return {};
+    QStringList folders;
+    for (const QString& name : entries(fd, S_IFDIR))
+        if (is_program_folder(name)) folders << QDir(root).filePath(name);
+    ::close(fd);
+    return folders;
+}
+
 // Opens the folder's owner file and takes its lock without waiting: the descriptor, or -1 when
 // another process holds it (or the folder cannot be used).
 int lock_owner(const QString& folder) {
-    const QByteArray path = QFile::encodeName(QDir(folder).filePath(QString::fromLatin1(kOwner)));
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int dir = open_folder(folder);
+    if (dir < 0) return -1;
+    const int fd = ::openat(dir, kOwner, O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    ::close(dir);
     if (fd < 0) return -1;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
@@ -40,72 +100,36 @@ int lock_owner(const QString& folder) {
     return fd;
 }
 
-bool write_text(const QString& path, const QByteArray& text, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
+// Removes the files the program writes in `folder` (never following a link), then the folder
+// itself when nothing else is left in it.
+void remove_program_files(const QString& folder, bool and_folder) {
+    const int fd = open_folder(folder);
+    if (fd < 0) return;
+    for (mode_t type : {S_IFREG, S_IFLNK}) {
+        for (const QString& name : entries(fd, type)) {
+            if (!and_folder && name == QLatin1String(kOwner)) continue;
+            if (is_program_file(name)) ::unlinkat(fd, QFile::encodeName(name).constData(), 0);
+        }
     }
-    sync_folder_of(path);
-    return true;
+    ::close(fd);
+    if (and_folder) ::rmdir(QFile::encodeName(folder).constData());
 }
 
-QByteArray encode(const QString& value) { return QUrl::toPercentEncoding(value); }
-
-QByteArray info_text(const RecoveryData& data) {
-    QByteArray text;
-    auto put = [&text](const QByteArray& key, const QString& value) {
-        text += key + '=' + encode(value) + '\n';
-    };
-    const LayoutModel& m = data.model;
-    put("file_name", data.file_name);
-    put("file_path", data.file_path);
-    put("num_lines", QString::number(m.num_lines));
-    put("measures_across", QString::number(m.measures_across));
-    put("notes_per_measure", QString::number(m.notes_per_measure));
-    for (int i = 0; i < kMaxStaffs; ++i) {
-        const LineProps& staff = m.line_props[i];
-        const QByteArray n = QByteArray::number(i);
-        put("caption" + n, staff.caption);
-        put("strings" + n, QString::number(staff.num_strings));
-        for (int s = 0; s < kMaxStrings; ++s)
-            put("tuning" + n + '_' + QByteArray::number(s), staff.tuning[s]);
-    }
-    return text;
+// Whether `name` in `folder` is a regular file itself, not a link to one.
+bool regular_file_in(const QString& folder, const char* name) {
+    struct stat info = {};
+    return ::lstat(QFile::encodeName(QDir(folder).filePath(QString::fromLatin1(name))).constData(),
+                   &info) == 0 &&
+           S_ISREG(info.st_mode);
 }
 
-// The layout and names of `text`; nothing when a value is missing or out of its range.
-std::optional<RecoveryData> parse_info(const QByteArray& text) {
-    QHash<QByteArray, QString> values;
-    for (const QByteArray& line : text.split('\n')) {
-        const qsizetype eq = line.indexOf('=');
-        if (eq > 0) values.insert(line.left(eq), QUrl::fromPercentEncoding(line.mid(eq + 1)));
-    }
-    bool ok = true;
-    auto number = [&](const QByteArray& key, int low, int high) {
-        bool read = false;
-        const int value = values.value(key).toInt(&read);
-        if (!read || value < low || value > high) ok = false;
-        return std::clamp(value, low, high);
-    };
-    RecoveryData data;
-    data.file_name = values.value("file_name");
-    data.file_path = values.value("file_path");
-    LayoutModel& m = data.model;
-    m.num_lines = number("num_lines", 1, kMaxStaffs);
-    m.measures_across = number("measures_across", 1, kMaxMeasuresAcross);
-    m.notes_per_measure = number("notes_per_measure", 1, kMaxNotesPerMeasure);
-    for (int i = 0; i < kMaxStaffs; ++i) {
-        LineProps& staff = m.line_props[i];
-        const QByteArray n = QByteArray::number(i);
-        staff.set_caption(values.value("caption" + n));
-        staff.num_strings = number("strings" + n, 1, kMaxStrings);
-        for (int s = 0; s < kMaxStrings; ++s)
-            staff.set_tuning(s, values.value("tuning" + n + '_' + QByteArray::number(s)));
-    }
-    if (!ok || !values.contains("file_name")) return std::nullopt;
-    m.recompute_staff_rows();
-    return data;
+QByteArray read_info(const QString& folder) {
+    QFile file;
+    QString error;
+    if (!open_regular_file(QDir(folder).filePath(QString::fromLatin1(kInfo)), file,
+                           tr("Strumix's recovery data"), &error))
+        return {};
+    return file.read(1 << 20);
 }
 
 }  // namespace
@@ -122,56 +146,71 @@ RecoveryStore::RecoveryStore(const QString& root) : root_(root.isEmpty() ? defau
                                        .arg(QCoreApplication::applicationPid())
                                        .arg(QDateTime::currentMSecsSinceEpoch())
                                        .arg(made++));
-    if (QDir().mkpath(folder_)) lock_fd_ = lock_owner(folder_);
+    if (!QDir().mkpath(folder_)) {
+        problem_ = tr("the folder \"%1\" cannot be made.").arg(folder_);
+        return;
+    }
+    lock_fd_ = lock_owner(folder_);
+    if (lock_fd_ < 0) problem_ = tr("the folder \"%1\" cannot be used.").arg(folder_);
 }
 
 RecoveryStore::~RecoveryStore() {
     for (const auto& [folder, fd] : claimed_) ::close(fd);
     if (lock_fd_ < 0) return;
     // Data left here is a page the program could not save: it stays for the next start.
-    if (!has_data()) QDir(folder_).removeRecursively();
+    if (!has_data()) remove_program_files(folder_, true);
     ::close(lock_fd_);
 }
 
 bool RecoveryStore::write(const RecoveryData& data, QString* error) const {
-    if (!usable()) return false;
+    if (!usable()) {
+        *error = problem_;
+        return false;
+    }
     const QDir dir(folder_);
-    return write_page_file(dir.filePath(QString::fromLatin1(kPage)), data.page, error) &&
-           write_text(dir.filePath(QString::fromLatin1(kInfo)), info_text(data), error);
+    if (!write_page_file(dir.filePath(QString::fromLatin1(kPage)), data.page, error)) return false;
+    QString reason;
+    const QString info = dir.filePath(QString::fromLatin1(kInfo));
+    if (!write_file_whole(info, recovery_info_text(data), &reason)) {
+        *error = tr("Cannot save \"%1\": %2").arg(info, reason);
+        return false;
+    }
+    return true;
 }
 
 void RecoveryStore::discard() const {
-    const QDir dir(folder_);
-    QFile::remove(dir.filePath(QString::fromLatin1(kInfo)));
-    QFile::remove(dir.filePath(QString::fromLatin1(kPage)));
+    if (usable()) remove_program_files(folder_, false);
 }
 
 bool RecoveryStore::has_data() const {
-    const QDir dir(folder_);
-    return QFileInfo::exists(dir.filePath(QString::fromLatin1(kPage))) ||
-           QFileInfo::exists(dir.filePath(QString::fromLatin1(kInfo)));
+    const int fd = open_folder(folder_);
+    if (fd < 0) return false;
+    struct stat info = {};
+    const bool any = ::fstatat(fd, kPage, &info, AT_SYMLINK_NOFOLLOW) == 0 ||
+                     ::fstatat(fd, kInfo, &info, AT_SYMLINK_NOFOLLOW) == 0;
+    ::close(fd);
+    return any;
 }
 
 void RecoveryStore::set_open_file(const QString& path) const {
+    QString error;
     if (usable())
-        write_text(QDir(folder_).filePath(QString::fromLatin1(kOpen)), path.toUtf8(), nullptr);
+        write_file_whole(QDir(folder_).filePath(QString::fromLatin1(kOpen)), path.toUtf8(), &error);
 }
 
 QStringList RecoveryStore::claim_orphans() {
     QList<std::pair<QDateTime, QString>> found;
-    const QFileInfoList folders = QDir(root_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo& info : folders) {
-        const QString folder = info.absoluteFilePath();
-        if (folder == QFileInfo(folder_).absoluteFilePath()) continue;
+    for (const QString& folder : program_folders(root_)) {
+        if (folder == folder_) continue;
         const int fd = lock_owner(folder);
         if (fd < 0) continue;  // its program is running
         claimed_.append({folder, fd});
-        const QFileInfo page(QDir(folder).filePath(QString::fromLatin1(kPage)));
-        if (!page.exists()) {
+        if (!regular_file_in(folder, kPage)) {
             remove(folder);  // nothing was left unsaved there
             continue;
         }
-        found.append({page.lastModified(), folder});
+        found.append(
+            {QFileInfo(QDir(folder).filePath(QString::fromLatin1(kPage))).lastModified(), folder});
     }
     std::sort(found.begin(), found.end(),
               [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -181,20 +220,31 @@ QStringList RecoveryStore::claim_orphans() {
 }
 
 std::optional<RecoveryData> RecoveryStore::read(const QString& folder) {
-    const QDir dir(folder);
-    QFile info(dir.filePath(QString::fromLatin1(kInfo)));
-    if (!info.open(QIODevice::ReadOnly)) return std::nullopt;
-    std::optional<RecoveryData> data = parse_info(info.read(1 << 20));
-    if (!data) return std::nullopt;
-    const PagePicture limits;
+    if (!regular_file_in(folder, kPage)) return std::nullopt;
+    QImage page;
     QString error;
-    if (!read_page_file(dir.filePath(QString::fromLatin1(kPage)), limits, &data->page, &error))
+    if (!read_page_file(QDir(folder).filePath(QString::fromLatin1(kPage)), PageLimits(), &page,
+                        &error))
         return std::nullopt;
+    std::optional<RecoveryData> data = parse_recovery_info(read_info(folder));
+    if (!data) {
+        // The page is whole but what was kept beside it is not (a disk that filled up between
+        // the two): the page is still offered, laid out as its pixels say.
+        data.emplace();
+        data->file_name = QStringLiteral("Untitled");
+        if (const std::optional<LayoutModel> found = find_layout(page)) data->model = *found;
+    }
+    data->page = std::move(page);
     return data;
 }
 
 void RecoveryStore::remove(const QString& folder) {
-    QDir(folder).removeRecursively();
+    // The lock is held until the folder is gone, so that no other start claims it meanwhile.
+    remove_program_files(folder, true);
+    release(folder);
+}
+
+void RecoveryStore::release(const QString& folder) {
     for (qsizetype i = 0; i < claimed_.size(); ++i) {
         if (claimed_[i].first != folder) continue;
         ::close(claimed_[i].second);
@@ -205,12 +255,14 @@ void RecoveryStore::remove(const QString& folder) {
 
 bool RecoveryStore::open_elsewhere(const QString& path) const {
     if (path.isEmpty()) return false;
-    const QFileInfoList folders = QDir(root_).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo& info : folders) {
-        const QString folder = info.absoluteFilePath();
-        if (folder == QFileInfo(folder_).absoluteFilePath()) continue;
-        QFile open(QDir(folder).filePath(QString::fromLatin1(kOpen)));
-        if (!open.open(QIODevice::ReadOnly) || QString::fromUtf8(open.readAll()) != path) continue;
+    for (const QString& folder : program_folders(root_)) {
+        if (folder == folder_) continue;
+        QFile open;
+        QString error;
+        if (!open_regular_file(QDir(folder).filePath(QString::fromLatin1(kOpen)), open, QString(),
+                               &error) ||
+            QString::fromUtf8(open.read(1 << 16)) != path)
+            continue;
         const int fd = lock_owner(folder);
         if (fd < 0) return true;  // its program holds the lock: it is running
         ::close(fd);

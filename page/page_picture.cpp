@@ -161,37 +161,10 @@ void PagePicture::clear() {
     touched(drawn_.rect());
 }
 
-void PagePicture::set_limits(qint64 max_pixels, int max_side) {
-    max_pixels_ = max_pixels;
-    max_side_ = max_side;
-}
-
-bool PagePicture::size_allowed(QSize pixels, QString* error) const {
-    if (pixels.width() <= 0 || pixels.height() <= 0) {
-        if (error)
-            *error = tr("A page of %1 × %2 pixels is not a valid picture size.")
-                         .arg(pixels.width())
-                         .arg(pixels.height());
-        return false;
-    }
-    if (pixels.width() > max_side_ || pixels.height() > max_side_ ||
-        qint64(pixels.width()) * pixels.height() > max_pixels_) {
-        if (error)
-            *error = tr("A page of %1 × %2 pixels is too large: Strumix creates pages of at "
-                        "most %3 pixels, and at most %4 pixels a side.")
-                         .arg(pixels.width())
-                         .arg(pixels.height())
-                         .arg(max_pixels_)
-                         .arg(max_side_);
-        return false;
-    }
-    return true;
-}
-
 bool PagePicture::resize(QSize pixels, QString* error) {
     Q_ASSERT(!batch_);
     if (pixels == drawn_.size()) return true;
-    if (!size_allowed(pixels, error)) return false;
+    if (!limits_.allows(pixels, error)) return false;
     QImage grown = white_image(pixels);
     if (grown.isNull()) {
         if (error) *error = tr("Out of memory.");

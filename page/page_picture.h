@@ -12,6 +12,8 @@
 #include <memory>
 #include <optional>
 
+#include "page/page_limits.h"
+
 class QPainter;
 
 namespace strumix {
@@ -32,12 +34,6 @@ class PagePicture : public QObject {
     Q_OBJECT
 
 public:
-    // The largest page the program creates: 16 Mi pixels (64 MiB of image), no side longer
-    // than 16384 pixels. The largest layout (four measures of 52 notes, six ten-string staffs)
-    // is 5164 × 1184 pixels, well inside.
-    static constexpr qint64 kDefaultMaxPixels = qint64(1) << 24;
-    static constexpr int kDefaultMaxSide = 16384;
-
     explicit PagePicture(QObject* parent = nullptr);
     ~PagePicture() override;
 
@@ -72,9 +68,8 @@ public:
     // Sets the page size in pixels, keeping what is drawn; new area is white. Fails, leaving the
     // page as it was, when the size is over the limit or cannot be allocated.
     bool resize(QSize pixels, QString* error);
-    void set_limits(qint64 max_pixels, int max_side);
-    // Whether a page of this size may be created; fills `error` when not.
-    bool size_allowed(QSize pixels, QString* error) const;
+    const PageLimits& limits() const { return limits_; }
+    void set_limits(const PageLimits& limits) { limits_ = limits; }
 
     // --- scale ------------------------------------------------------------------------------
     ScaleMode scale_mode() const { return scale_; }
@@ -174,8 +169,7 @@ private:
     QColor fore_ = Qt::black;
     FillStyle fill_style_ = FillStyle::Solid;
     QColor fill_ = Qt::white;
-    qint64 max_pixels_ = kDefaultMaxPixels;
-    int max_side_ = kDefaultMaxSide;
+    PageLimits limits_;
 };
 
 }  // namespace strumix

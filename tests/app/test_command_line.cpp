@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "document/page_file.h"
+#include "files/page_file.h"
 #include "page/layout_model.h"
 #include "page/page_font.h"
 #include "page/page_picture.h"
@@ -17,7 +17,9 @@ class TestCommandLine : public QObject {
         int status = -1;
         QString out, err;
     };
-    static Run run(const QStringList& arguments) {
+    // `file_size_limit`: a disk that fills up after that many bytes of a file (ulimit -f, in
+    // blocks of 512 bytes), 0 for none.
+    static Run run(const QStringList& arguments, int file_size_limit = 0) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // Not even the offscreen platform: whatever answers here opens no window at all.
@@ -25,7 +27,16 @@ class TestCommandLine : public QObject {
         environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":no-such-display"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(STRUMIX_BINARY), arguments);
+        if (file_size_limit > 0) {
+            process.start(
+                QStringLiteral("sh"),
+                QStringList{QStringLiteral("-c"),
+                            QStringLiteral("ulimit -f %1; exec \"$0\" \"$@\"").arg(file_size_limit),
+                            QStringLiteral(STRUMIX_BINARY)} +
+                    arguments);
+        } else {
+            process.start(QStringLiteral(STRUMIX_BINARY), arguments);
+        }
         if (!process.waitForFinished(30000)) process.kill();
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromLocal8Bit(process.readAllStandardOutput()),
@@ -110,7 +121,40 @@ private slots:
         const Run no_folder = run(
             {QStringLiteral("--export"), dir.filePath(QStringLiteral("none/out.png")), page_path});
         QCOMPARE(no_folder.status, 1);
-        QVERIFY(no_folder.err.contains(QStringLiteral("cannot write")));
+        QVERIFY(no_folder.err.contains(QStringLiteral("Cannot write")));
+    }
+
+    // Onto a full disk, every kind of export fails with the reason, and a file of that name
+    // stays as it was; a new one is not left behind empty.
+    void a_full_disk_fails_loudly_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("existing");
+        QTest::newRow("PNG over an old one") << "old.png" << true;
+        QTest::newRow("PDF over an old one") << "old.pdf" << true;
+        QTest::newRow("new PNG") << "new.png" << false;
+        QTest::newRow("new PDF") << "new.pdf" << false;
+    }
+    void a_full_disk_fails_loudly() {
+        QFETCH(QString, name);
+        QFETCH(bool, existing);
+        QTemporaryDir out;
+        const QString target = out.filePath(name);
+        if (existing) {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("the export of yesterday");
+        }
+        const Run full = run({QStringLiteral("--export"), target, page_path}, 2);
+        QCOMPARE(full.status, 1);
+        QVERIFY2(full.err.contains(QStringLiteral("File too large")), qPrintable(full.err));
+        QVERIFY2(full.err.contains(target), qPrintable(full.err));
+        QStringList left = QDir(out.path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left, existing ? QStringList{name} : QStringList());
+        if (existing) {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("the export of yesterday"));
+        }
     }
 };
 

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "app/file_window.h"
-#include "document/page_file.h"
+#include "files/page_file.h"
 #include "page/page_font.h"
 #include "support/fake_host.h"
 #include "support/sample_pictures.h"

@@ -10,7 +10,7 @@
 #include "app/file_window.h"
 #include "app/main_window.h"
 #include "app/program.h"
-#include "document/page_file.h"
+#include "files/page_file.h"
 #include "page/page_font.h"
 #include "support/fake_host.h"
 #include "support/program_session.h"

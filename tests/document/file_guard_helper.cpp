@@ -19,7 +19,7 @@
 
 #include "app/file_window.h"
 #include "app/program.h"
-#include "document/page_file.h"
+#include "files/safe_write.h"
 #include "layout/layout_dialog.h"
 #include "page/page_font.h"
 #include "support/fake_host.h"

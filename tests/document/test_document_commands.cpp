@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "app/file_window.h"
-#include "document/page_file.h"
+#include "files/page_file.h"
 #include "page/page_font.h"
 #include "support/document_session.h"
 #include "support/sample_pictures.h"
@@ -257,7 +257,7 @@ void TestDocumentCommands::save_shows_the_path_then_writes() {
     QCOMPARE(s.doc.caption(), QStringLiteral("Strumix 95 v1.0a [song.tab]"));
     QImage saved;
     QString error;
-    QVERIFY(read_page_file(path, s.page(), &saved, &error));
+    QVERIFY(read_page_file(path, s.page().limits(), &saved, &error));
     QCOMPARE(saved, typed);
     QVERIFY(!s.doc.drawn_since_kept());
 }

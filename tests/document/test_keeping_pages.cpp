@@ -6,9 +6,9 @@
 #include <QtTest>
 #include <thread>
 
-#include "document/page_file.h"
 #include "document/recovery_keeper.h"
 #include "document/recovery_store.h"
+#include "files/page_file.h"
 #include "page/page_font.h"
 #include "support/document_session.h"
 #include "support/page_cells.h"
@@ -85,7 +85,8 @@ private slots:
     // runs left behind, and knows which files the running ones have open.
     void stores_of_several_copies() {
         QTemporaryDir root;
-        RecoveryData data{samples::small_picture(60, 30), LayoutModel(), "riff.tab", "/x/riff.tab"};
+        RecoveryData data{samples::small_picture(60, 30), LayoutModel(), "riff.tab", "/x/riff.tab",
+                          FileStamp()};
         data.model.num_lines = 3;
         data.model.line_props[2].set_caption(QStringLiteral("Bass 5"));
         data.model.line_props[2].set_tuning(4, QStringLiteral("B"));

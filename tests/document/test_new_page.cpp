@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "document/layout_choice.h"
-#include "document/page_file.h"
+#include "files/page_file.h"
 #include "page/page_font.h"
 #include "support/document_session.h"
 
@@ -155,7 +155,7 @@ private slots:
         QFETCH(int, messages);
         QFETCH(bool, drawn);
         DocumentSession s;
-        s.page().set_limits(500 * 300, 16384);
+        s.page().set_limits({500 * 300, 16384});
         const Picture start = s.doc.backup(0);
         int shown = 0;
         s.documents.on_layout = [&](const QString& caption, const LayoutModel& current) {

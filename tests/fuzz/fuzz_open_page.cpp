@@ -1,5 +1,5 @@
-// Any bytes, read as a page file and made the page: nothing may crash, read out of bounds or
-// allocate beyond the largest page.
+// Any bytes, read as recovery data and as a page file made the page: nothing may crash, read
+// out of bounds or allocate beyond the largest page.
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageReader>
@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "document/page_file.h"
+#include "files/page_file.h"
+#include "files/recovery_format.h"
 #include "page/page_picture.h"
 
 namespace {
@@ -97,6 +98,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    // The same bytes as the recovery data kept beside an unsaved page.
+    if (const auto info = strumix::parse_recovery_info(bytes)) {
+        volatile int staffs = info->model.num_lines;
+        (void)staffs;
+    }
     QBuffer file(&bytes);
     file.open(QIODevice::ReadOnly);
     strumix::PagePicture page;
@@ -104,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString error;
     const QByteArray format = QImageReader::imageFormat(&file);
     file.seek(0);
-    const bool read = strumix::read_page_image(file, page, &image, &error);
+    const bool read = strumix::read_page_image(file, page.limits(), &image, &error);
     volatile int seen = outcome_class(format, read, image.size());
     (void)seen;
     if (read) {

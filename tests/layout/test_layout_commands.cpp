@@ -124,7 +124,7 @@ private slots:
         program.start();
         Document& doc = program.document();
         MainWindow& form1 = program.form1();
-        doc.Picture1().set_limits(500 * 300, 16384);
+        doc.Picture1().set_limits({500 * 300, 16384});
         doc.take_undo_copy();  // the page counts as changed
 
         ModalScript script;

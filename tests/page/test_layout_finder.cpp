@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "document/page_file.h"
+#include "files/page_file.h"
 #include "layout/layout_tables.h"
 #include "page/glyphs.h"
 #include "page/layout_finder.h"
@@ -130,7 +130,7 @@ private slots:
             const QString path = dir.filePath(QStringLiteral("page%1.tab").arg(round));
             QVERIFY2(write_page_file(path, s.page().image(), &error), qPrintable(error));
             QImage opened;
-            QVERIFY2(read_page_file(path, s.page(), &opened, &error), qPrintable(error));
+            QVERIFY2(read_page_file(path, s.page().limits(), &opened, &error), qPrintable(error));
             const std::optional<LayoutModel> found = find_layout(opened);
             QVERIFY2(found,
                      qPrintable(

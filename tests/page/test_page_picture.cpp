@@ -304,7 +304,7 @@ private slots:
         QVERIFY(black(page.image(), 19, 19));
         QVERIFY(white(page.image(), 39, 29));
 
-        page.set_limits(1000, 100);
+        page.set_limits({1000, 100});
         QString error;
         QVERIFY(!page.resize(QSize(50, 50), &error));
         QVERIFY(error.contains(QStringLiteral("50 × 50")));
@@ -315,9 +315,9 @@ private slots:
         QVERIFY(page.resize(QSize(100, 10), &error));
 
         PagePicture largest;
-        QVERIFY(largest.size_allowed(QSize(5164, 1184), nullptr));
-        QVERIFY(!largest.size_allowed(QSize(20000, 10), nullptr));
-        QVERIFY(!largest.size_allowed(QSize(5000, 5000), nullptr));
+        QVERIFY(largest.limits().allows(QSize(5164, 1184), nullptr));
+        QVERIFY(!largest.limits().allows(QSize(20000, 10), nullptr));
+        QVERIFY(!largest.limits().allows(QSize(5000, 5000), nullptr));
     }
 
     void clear_leaves_a_white_page_of_the_same_size() {

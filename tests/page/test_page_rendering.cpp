@@ -183,7 +183,7 @@ private slots:
         QString error;
         QVERIFY(draw_blank_page(page, LayoutModel(), &error));
         const QSize before = page.size();
-        page.set_limits(100000, 4096);
+        page.set_limits({100000, 4096});
         LayoutModel model;
         model.measures_across = 4;
         model.notes_per_measure = 52;

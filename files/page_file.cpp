@@ -1,4 +1,4 @@
-#include "document/page_file.h"
+#include "files/page_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,9 +22,10 @@
 #include <thread>
 #include <vector>
 
-#include "document/bmp_rows.h"
-#include "document/picture_checks.h"
-#include "page/page_picture.h"
+#include "files/bmp_rows.h"
+#include "files/picture_checks.h"
+#include "files/regular_file.h"
+#include "page/page_limits.h"
 
 namespace strumix {
 
@@ -163,7 +164,7 @@ QByteArray file_head(QIODevice& device, int bytes) {
 // The plain 24-bit bitmap that Strumix itself writes, decoded directly: nothing to guess and
 // no plugin to ask, so opening a saved page costs little more than reading its bytes. Returns
 // nothing when the file is any other kind of picture, for Qt's readers to decode.
-std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits, QImage* image,
+std::optional<bool> read_plain_bmp(QIODevice& device, const PageLimits& limits, QImage* image,
                                    QString* error) {
     const QByteArray head = file_head(device, kPlainBmpHeader);
     if (head.size() < kPlainBmpHeader || head[0] != 'B' || head[1] != 'M' || le32(head, 14) != 40 ||
@@ -181,7 +182,7 @@ std::optional<bool> read_plain_bmp(QIODevice& device, const PagePicture& limits,
         *error = truncated_bmp();
         return false;
     }
-    if (!limits.size_allowed(QSize(width, height), error)) return false;
+    if (!limits.allows(QSize(width, height), error)) return false;
     const int fd = file_handle(device);
     if (fd < 0 && !device.seek(offset)) {
         *error = device.errorString();
@@ -227,7 +228,7 @@ const QByteArrayList& page_formats() {
     return formats;
 }
 
-bool read_page_image(QIODevice& device, const PagePicture& limits, QImage* image, QString* error) {
+bool read_page_image(QIODevice& device, const PageLimits& limits, QImage* image, QString* error) {
     if (const std::optional<bool> plain = read_plain_bmp(device, limits, image, error)) {
         return *plain;
     }
@@ -249,16 +250,16 @@ bool read_page_image(QIODevice& device, const PagePicture& limits, QImage* image
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     // Deep colour pictures take up to 8 bytes a pixel while they are decoded.
-    const qint64 limit_mb = qMax<qint64>(1, PagePicture::kDefaultMaxPixels * 8 / kMebibyte);
+    const qint64 limit_mb = qMax<qint64>(1, limits.max_pixels * 8 / kMebibyte);
     reader.setAllocationLimit(static_cast<int>(limit_mb));
     const QSize size = reader.size();
-    if (size.isValid() && !limits.size_allowed(size, error)) return false;
+    if (size.isValid() && !limits.allows(size, error)) return false;
     QImage read;
     if (!reader.read(&read) || read.isNull()) {
         *error = tr("The picture cannot be read: %1").arg(reader.errorString());
         return false;
     }
-    if (!limits.size_allowed(read.size(), error)) return false;
+    if (!limits.allows(read.size(), error)) return false;
     *image = opaque_page(read);
     if (image->isNull()) {
         *error = tr("Out of memory.");
@@ -267,50 +268,9 @@ bool read_page_image(QIODevice& device, const PagePicture& limits, QImage* image
     return true;
 }
 
-namespace {
-
-// What a file system entry that is not a regular file is, in words.
-const char* kind_of(mode_t mode) {
-    if (S_ISDIR(mode)) return "a folder";
-    if (S_ISFIFO(mode)) return "a pipe";
-    if (S_ISSOCK(mode)) return "a socket";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-    return "not a file";
-}
-
-QString not_a_picture(const QString& path, mode_t mode) {
-    return tr("\"%1\" is %2, not a picture.").arg(path, tr(kind_of(mode)));
-}
-
-}  // namespace
-
-bool read_page_file(const QString& path, const PagePicture& limits, QImage* image, QString* error) {
-    // Opened without waiting, so that a pipe with no writer cannot hold the window, and looked
-    // at before a byte is read: only a regular file can be a page.
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat info = {};
-    if (fd < 0) {
-        const int reason = errno;
-        if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-            *error = not_a_picture(path, info.st_mode);
-        } else {
-            *error = tr("Cannot open \"%1\": %2").arg(path, qt_error_string(reason));
-        }
-        return false;
-    }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        *error = not_a_picture(path, info.st_mode);
-        return false;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+bool read_page_file(const QString& path, const PageLimits& limits, QImage* image, QString* error) {
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        *error = tr("Cannot open \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
+    if (!open_regular_file(path, file, tr("a picture"), error)) return false;
     return read_page_image(file, limits, image, error);
 }
 

@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "document/page_file.h"
+#include "files/page_file.h"
 #include "page/page_font.h"
 #include "support/editor_session.h"
 #include "support/sample_pictures.h"
@@ -56,7 +56,7 @@ void TestPageFile::round_trip_is_pixel_identical() {
     // A bitmap whatever the name says.
     QVERIFY(samples::read(path).startsWith("BM"));
     QImage read;
-    QVERIFY2(read_page_file(path, s.page(), &read, &error), qPrintable(error));
+    QVERIFY2(read_page_file(path, s.page().limits(), &read, &error), qPrintable(error));
     QCOMPARE(read.size(), drawn.size());
     QCOMPARE(read.convertToFormat(QImage::Format_RGB32), drawn);
     QCOMPARE(samples::note_cell(read, column, row), samples::note_cell(drawn, column, row));
@@ -90,7 +90,7 @@ void TestPageFile::refuses_bad_files() {
     QFETCH(QString, reason);
     const QString path = dir_.filePath(QStringLiteral("bad.tab"));
     samples::write(path, bytes);
-    PagePicture limits;
+    const PageLimits limits;
     QImage image;
     QString error;
     QVERIFY(!read_page_file(path, limits, &image, &error));
@@ -110,7 +110,7 @@ void TestPageFile::reads_every_allowed_kind() {
     QFETCH(QString, name);
     const QString folder = dir_.filePath(QStringLiteral("seeds"));
     if (!QFileInfo::exists(folder)) samples::write_seeds(folder);
-    PagePicture limits;
+    const PageLimits limits;
     QImage image;
     QString error;
     QVERIFY2(read_page_file(QDir(folder).filePath(name), limits, &image, &error),
@@ -130,7 +130,7 @@ void TestPageFile::transparent_pixels_are_white_paper() {
     QByteArray bytes = samples::encoded(clear, "PNG");
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    PagePicture limits;
+    const PageLimits limits;
     QImage image;
     QString error;
     QVERIFY(read_page_image(buffer, limits, &image, &error));
@@ -191,7 +191,7 @@ void TestPageFile::bitmaps_agree_with_qts_own() {
 
     const QString theirs = dir_.filePath(QStringLiteral("theirs%1.bmp").arg(width));
     QVERIFY(picture.save(theirs, "BMP"));
-    PagePicture limits;
+    const PageLimits limits;
     QImage read;
     QVERIFY2(read_page_file(theirs, limits, &read, &error), qPrintable(error));
     QCOMPARE(read, picture);
@@ -208,7 +208,7 @@ void TestPageFile::bitmaps_agree_with_qts_own() {
 void TestPageFile::a_folder_is_not_a_picture() {
     const QString path = dir_.filePath(QStringLiteral("songs.tab"));
     QVERIFY(QDir().mkpath(path));
-    PagePicture limits;
+    const PageLimits limits;
     QImage image;
     QString error;
     QVERIFY(!read_page_file(path, limits, &image, &error));

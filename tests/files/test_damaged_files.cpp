@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "document/page_file.h"
+#include "files/page_file.h"
 #include "page/page_font.h"
 #include "page/page_picture.h"
 #include "support/sample_pictures.h"
@@ -25,7 +25,7 @@ bool read_bytes(const QByteArray& bytes, QString* error) {
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    PagePicture limits;
+    const PageLimits limits;
     QImage image;
     return read_page_image(buffer, limits, &image, error);
 }
@@ -72,7 +72,7 @@ private slots:
         QByteArray bytes = samples::rle8_bmp(30, 8);
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
-        PagePicture limits;
+        const PageLimits limits;
         QImage image;
         QVERIFY2(read_page_image(buffer, limits, &image, &error), qPrintable(error));
         QCOMPARE(image.size(), QSize(30, 8));
@@ -112,7 +112,7 @@ private slots:
                         std::min<size_t>(size_t(name.size()), sizeof(address.sun_path) - 1));
             QCOMPARE(::bind(socket_fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
         }
-        PagePicture limits;
+        const PageLimits limits;
         QImage image;
         QString error;
         QElapsedTimer clock;

@@ -1,10 +1,10 @@
-#include "document/picture_checks.h"
+#include "files/picture_checks.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
 #include <cstdlib>
 
-#include "document/bmp_rows.h"
+#include "files/bmp_rows.h"
 
 namespace strumix {
 
@@ -14,8 +14,11 @@ QString tr(const char* text) { return QCoreApplication::translate("PageFile", te
 
 QString damaged() { return tr("The picture file is damaged: its data ends early."); }
 
+// A bitmap's compression codes.
+constexpr quint32 kRgb = 0;
 constexpr quint32 kRle8 = 1;
 constexpr quint32 kRle4 = 2;
+constexpr quint32 kBitFields = 3;
 
 // Walks run-length data (a pair a run, escapes for line ends, deltas and literal runs) to its
 // end-of-picture mark or its last row.
@@ -142,7 +145,6 @@ bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
         *error = truncated_bmp();
         return false;
     }
-    constexpr quint32 kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
     if (compression == kRle8 || compression == kRle4) return true;
     if (compression != kRgb && compression != kBitFields) {
         *error = tr("The bitmap file is compressed in a way Strumix cannot read.");

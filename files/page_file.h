@@ -4,11 +4,11 @@
 #include <QImage>
 #include <QString>
 
+#include "page/page_limits.h"
+
 class QIODevice;
 
 namespace strumix {
-
-class PagePicture;
 
 // The picture formats a page may be read from: only those Qt's own image plugins provide, so
 // a plugin installed later from elsewhere never decodes a user's file.
@@ -18,20 +18,11 @@ const QByteArrayList& page_formats();
 // picture of an allowed format, a BMP whose header claims more pixel data than the file holds,
 // and pictures larger than the biggest page `limits` allows, before allocating the pixels.
 // The result is an opaque RGB32 image; transparent pixels lie on white paper.
-bool read_page_image(QIODevice& device, const PagePicture& limits, QImage* image, QString* error);
-bool read_page_file(const QString& path, const PagePicture& limits, QImage* image, QString* error);
+bool read_page_image(QIODevice& device, const PageLimits& limits, QImage* image, QString* error);
+bool read_page_file(const QString& path, const PageLimits& limits, QImage* image, QString* error);
 
 // Writes the page as a Windows bitmap whatever the name's extension. The file is replaced only
 // once the whole picture is on disk, so a failed write leaves the old file as it was.
 bool write_page_file(const QString& path, const QImage& image, QString* error);
-
-// Flushes the folder that holds `path`, so that a file just renamed into it stays there when
-// the power fails right after.
-void sync_folder_of(const QString& path);
-
-// A file-size limit (ulimit -f) ends a program that writes past it, unless it ignores the
-// signal the system sends: then the write fails with "File too large", and the save says so as
-// any failed save does. Called once at start-up.
-void survive_file_size_limit();
 
 }  // namespace strumix

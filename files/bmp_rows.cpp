@@ -1,4 +1,4 @@
-#include "document/bmp_rows.h"
+#include "files/bmp_rows.h"
 
 #include <QtEndian>
 #include <cstring>

@@ -1,14 +1,9 @@
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
-#include <csignal>
 
-#include "document/bmp_rows.h"
-#include "document/page_file.h"
+#include "files/bmp_rows.h"
+#include "files/page_file.h"
+#include "files/safe_write.h"
 
 namespace strumix {
 
@@ -39,22 +34,10 @@ QByteArray bmp_header(int width, int height, qsizetype row_bytes) {
     return bytes;
 }
 
-// A write cut short (a full disk) is tried again for the rest, which fails with the system's
-// own reason.
-bool write_all(QFileDevice& file, const char* bytes, qint64 size) {
-    while (size > 0) {
-        const qint64 written = file.write(bytes, size);
-        if (written <= 0) return false;
-        bytes += written;
-        size -= written;
-    }
-    return true;
-}
-
 // The page (RGB32 or ARGB32) as a 24-bit Windows bitmap into the open file, a chunk of rows at
 // a time. Written here rather than through Qt's bitmap writer, which converts pixel by pixel
 // and makes saving the largest page many times slower than writing its bytes.
-bool write_bmp(QFileDevice& file, const QImage& page) {
+bool write_bmp(QIODevice& file, const QImage& page) {
     const int width = page.width();
     const int height = page.height();
     const qsizetype row_bytes = plain_row_bytes(width);
@@ -91,32 +74,13 @@ bool write_page_file(const QString& path, const QImage& image, QString* error) {
         *error = tr("Out of memory.");
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *error = tr("Cannot save \"%1\": %2").arg(path, file.errorString());
+    QString reason;
+    if (!write_file_whole(
+            path, [&page](QIODevice& file) { return write_bmp(file, page); }, &reason)) {
+        *error = tr("Cannot save \"%1\": %2").arg(path, reason);
         return false;
     }
-    if (!write_bmp(file, page)) {
-        *error = tr("Cannot save \"%1\": %2").arg(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = tr("Cannot save \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
-    sync_folder_of(path);
     return true;
 }
-
-void sync_folder_of(const QString& path) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-void survive_file_size_limit() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace strumix
