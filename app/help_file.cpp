@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "files/regular_file.h"
+
 namespace strumix {
 
 namespace {
@@ -42,9 +44,10 @@ void register_help_file(const QString& path) { g_registered = path; }
 QString registered_help_file() { return g_registered; }
 
 std::optional<HelpFile> HelpFile::load(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
+    QFile file;
+    QString reason;
+    if (!open_regular_file(path, file, QStringLiteral("a help file"), &reason)) {
+        if (error) *error = reason;
         return std::nullopt;
     }
     // A help file is a few dozen kilobytes; anything far larger is not ours.

@@ -17,7 +17,9 @@
 #include <QUrl>
 #include <cmath>
 
+#include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/page_widget.h"
 #include "app/symbol_carry.h"
@@ -235,6 +237,25 @@ void MainWindow::center_window() {
          screen.top() + (screen.height() - frame.height()) / 2);
 }
 
+void MainWindow::keep_on_screen() {
+    QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    // The frame around the client area, as far as the window system has said what it is.
+    const QRect frame = frameGeometry();
+    const QSize border = frame.size() - geometry().size();
+    const QSize most = (area.size() - border).expandedTo(minimumSizeHint());
+    const QSize size = geometry().size().boundedTo(most);
+    if (size != geometry().size()) resize(size);
+    const QSize outer = size + border;
+    const int left = std::clamp(frame.left(), area.left(),
+                                std::max(area.left(), area.right() + 1 - outer.width()));
+    const int top = std::clamp(frame.top(), area.top(),
+                               std::max(area.top(), area.bottom() + 1 - outer.height()));
+    if (QPoint(left, top) != frame.topLeft()) move(left, top);
+}
+
 int MainWindow::zoom() const { return page_->zoom(); }
 
 void MainWindow::set_zoom(int zoom) {
@@ -318,9 +339,11 @@ void MainWindow::changeEvent(QEvent* event) {
 
 // The one local file a drop carries; nothing for several files, or for text and web links.
 static QString dropped_file(const QMimeData* data) {
-    if (!data || !data->hasUrls() || data->urls().size() != 1) return QString();
-    const QUrl& url = data->urls().constFirst();
-    return url.isLocalFile() ? url.toLocalFile() : QString();
+    if (!data || !data->hasUrls()) return QString();
+    // urls() hands back a list of its own each time: held, not referred into.
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return QString();
+    return urls.front().toLocalFile();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

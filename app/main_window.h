@@ -54,6 +54,9 @@ public:
     int fit_zoom() const;
     // Centres the window on the screen (its size when not maximised).
     void center_window();
+    // Shrinks the window to the screen it stands on and moves it onto it, where it is larger
+    // or lies off every screen.
+    void keep_on_screen();
     // Asked before the window closes (Exit, the close box); false keeps the program running.
     std::function<bool()> query_unload;
     // Help, "&About": the title window as the About box.

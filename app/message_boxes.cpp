@@ -49,7 +49,9 @@ Answer MessageBoxes::ask(const QString& text, const QString& title, bool with_ca
     if (with_cancel) buttons |= QMessageBox::Cancel;
     box.setStandardButtons(buttons);
     box.setDefaultButton(QMessageBox::Yes);
-    switch (box.exec()) {
+    box.exec();
+    if (!box.clickedButton()) return Answer::Unanswered;
+    switch (box.standardButton(box.clickedButton())) {
         case QMessageBox::Yes:
             return Answer::Yes;
         case QMessageBox::No:

@@ -14,6 +14,7 @@
 #include "app/quit_signals.h"
 #include "document/clipboard_copy.h"
 #include "edit/edit_host.h"
+#include "files/regular_file.h"
 #include "layout/layout_dialog.h"
 #include "page/program.h"
 
@@ -139,6 +140,14 @@ Program::Program(Questions* questions, const QString& recovery_root, const QStri
                      [this](const QString& path) { open_recent(path); });
     QObject::connect(form1_.get(), &MainWindow::pageDropped, form1_.get(),
                      [this](const QString& path) { open_dropped(path); });
+    // Said once, not at every edit; the page can still be saved as ever.
+    QObject::connect(
+        keeper_.get(), &RecoveryKeeper::cannotKeep, form1_.get(), [this](const QString& reason) {
+            questions_.message(QStringLiteral("Strumix cannot keep a copy of this page to recover "
+                                              "it after a crash: %1\nSave the page to keep it.")
+                                   .arg(reason),
+                               program_title(), MessageIcon::Warning);
+        });
     // A clean exit keeps no unsaved page: the user has saved it or chosen not to.
     form1_->query_unload = [this, &commands] {
         if (!commands.query_unload()) return false;
@@ -163,10 +172,7 @@ LayoutDialog& Program::layout_dialog() {
 
 void Program::start() {
     register_help_file(locate_help_file(QCoreApplication::applicationDirPath()));
-    if (!settings_file_.isEmpty()) {
-        QSettings settings(settings_file_, QSettings::IniFormat);
-        stored_ = read_settings(settings);
-    }
+    if (!settings_file_.isEmpty()) stored_ = load_settings_file(settings_file_);
     // Loaded hidden at start-up, its folder list at the program's folder (or the user's
     // documents when the program's folder is not theirs to write in).
     file_window();
@@ -212,8 +218,12 @@ StoredSettings Program::current_settings() const {
 
 void Program::store_settings() const {
     if (settings_file_.isEmpty()) return;
-    QSettings settings(settings_file_, QSettings::IniFormat);
-    write_settings(settings, current_settings());
+    QString error;
+    if (!save_settings_file(settings_file_, current_settings(), &error)) {
+        questions_.message(QStringLiteral("Strumix could not keep its settings in \"%1\": %2")
+                               .arg(settings_file_, error),
+                           program_title(), MessageIcon::Warning);
+    }
 }
 
 void Program::file_kept(const QString& path) {
@@ -222,12 +232,15 @@ void Program::file_kept(const QString& path) {
 }
 
 void Program::open_recent(const QString& path) {
-    if (!QFileInfo(path).isFile()) {
+    const FileKind kind = file_kind(path);
+    if (kind != FileKind::Regular) {
         recent_.remove(path);
-        questions_.message(
-            QStringLiteral("\"%1\" no longer exists. It has been taken off the recent pages.")
-                .arg(path),
-            program_title(), MessageIcon::Warning);
+        const QString what =
+            kind == FileKind::Missing
+                ? QStringLiteral("\"%1\" no longer exists.").arg(path)
+                : QStringLiteral("\"%1\" is %2, not a page.").arg(path, file_kind_words(kind));
+        questions_.message(what + QStringLiteral(" It has been taken off the recent pages."),
+                           program_title(), MessageIcon::Warning);
         return;
     }
     commands_->open_path(path);
@@ -237,7 +250,12 @@ void Program::open_dropped(const QString& path) { commands_->open_path(path); }
 
 void Program::enter() {
     if (!stored_.window_geometry.isEmpty() && form1_->restoreGeometry(stored_.window_geometry)) {
+        // A stored size from another screen, or a damaged one, must not open a window off every
+        // screen there is now (and be stored back larger still).
+        form1_->keep_on_screen();
         form1_->show();
+        // Once shown, its frame is known too.
+        form1_->keep_on_screen();
     } else {
         form1_->showMaximized();
     }
@@ -261,6 +279,12 @@ void Program::offer_recovery() {
                            "recover it?")
                 .arg(name),
             program_title(), false);
+        if (answer == Answer::Unanswered) {
+            // The question was closed unanswered (the program is being ended): this page and
+            // any other waiting are offered again at the next start.
+            store_.release(folder);
+            return;
+        }
         if (answer != Answer::Yes) {
             store_.remove(folder);
             continue;

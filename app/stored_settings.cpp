@@ -1,8 +1,14 @@
 #include "app/stored_settings.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include "files/regular_file.h"
+#include "files/safe_write.h"
 
 #include "app/page_widget.h"
 
@@ -90,6 +96,19 @@ void write_layout(QSettings& settings, const LayoutModel& layout) {
     settings.endGroup();
 }
 
+// Whether a value read back from a settings file is the one written: the file keeps text, so
+// numbers and flags come back as text, and a list of one as its one entry.
+bool same_setting(const QVariant& read, const QVariant& written) {
+    switch (written.typeId()) {
+        case QMetaType::QByteArray:
+            return read.toByteArray() == written.toByteArray();
+        case QMetaType::QStringList:
+            return read.toStringList() == written.toStringList();
+        default:
+            return read.toString() == written.toString();
+    }
+}
+
 }  // namespace
 
 QString settings_path() {
@@ -140,6 +159,51 @@ void write_settings(QSettings& settings, const StoredSettings& stored) {
     settings.setValue(QStringLiteral("files/recent"), stored.recent);
     settings.setValue(QStringLiteral("window/geometry"), stored.window_geometry);
     settings.sync();
+}
+
+StoredSettings load_settings_file(const QString& path) {
+    if (file_kind(path) != FileKind::Regular) return StoredSettings();
+    QSettings settings(path, QSettings::IniFormat);
+    return read_settings(settings);
+}
+
+bool save_settings_file(const QString& path, const StoredSettings& stored, QString* error) {
+    // Qt writes the settings through a buffer whose failure at the end goes unnoticed, so they
+    // are written beside the file first, read back and compared, and only then put in its place
+    // through the program's own safe write.
+    const QFileInfo target(path);
+    if (!QDir().mkpath(target.absolutePath())) {
+        *error = QStringLiteral("Cannot make the folder \"%1\".").arg(target.absolutePath());
+        return false;
+    }
+    QTemporaryFile draft(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    if (!draft.open()) {
+        *error = draft.errorString();
+        return false;
+    }
+    draft.close();
+    QHash<QString, QVariant> wanted;
+    {
+        QSettings settings(draft.fileName(), QSettings::IniFormat);
+        settings.clear();
+        write_settings(settings, stored);
+        for (const QString& key : settings.allKeys()) wanted.insert(key, settings.value(key));
+        settings.sync();
+        if (settings.status() != QSettings::NoError) {
+            *error = QStringLiteral("The settings could not be written.");
+            return false;
+        }
+    }
+    const QSettings written(draft.fileName(), QSettings::IniFormat);
+    bool same = written.allKeys().size() == wanted.size();
+    for (auto it = wanted.cbegin(); same && it != wanted.cend(); ++it)
+        same = same_setting(written.value(it.key()), it.value());
+    QFile bytes(draft.fileName());
+    if (!same || !bytes.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("The settings could not be written whole: the disk may be full.");
+        return false;
+    }
+    return write_file_whole(path, bytes.readAll(), error);
 }
 
 }  // namespace strumix

@@ -37,4 +37,12 @@ StoredSettings read_settings(QSettings& settings);
 // Writes everything, or, when `save_on_exit` is false, only that choice.
 void write_settings(QSettings& settings, const StoredSettings& stored);
 
+// The settings file at `path`, when it is a file: anything else there (a pipe, a device, a
+// folder) is not read, so that it cannot hold the start, and the program starts as it always
+// has.
+StoredSettings load_settings_file(const QString& path);
+// Writes the settings file whole or not at all: the old file stays as it was when any part of
+// the write fails, and `error` says why.
+bool save_settings_file(const QString& path, const StoredSettings& stored, QString* error);
+
 }  // namespace strumix
