@@ -7,7 +7,7 @@
 #include "document/page_export.h"
 #include "files/page_file.h"
 #include "page/layout_finder.h"
-#include "page/program.h"
+#include "page/program_facts.h"
 
 namespace strumix {
 

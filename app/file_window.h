@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "document/document_host.h"
+#include "flows/flows_host.h"
 
 class QComboBox;
 class QFrame;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "page/program.h"
+#include "page/program_facts.h"
 
 namespace strumix {
 

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "page/glyphs.h"
-#include "page/program.h"
+#include "page/program_facts.h"
 
 namespace strumix {
 

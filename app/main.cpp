@@ -5,12 +5,12 @@
 #include <QTimer>
 #include <thread>
 
+#include "app/assembly.h"
 #include "app/command_line.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
-#include "app/program.h"
-#include "app/stored_settings.h"
 #include "files/safe_write.h"
+#include "flows/stored_settings.h"
 #include "page/page_font.h"
 #include "page/page_memory.h"
 #include "title/title_window.h"
@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
     auto* title = new strumix::TitleWindow;
     title->load(false);
 
-    strumix::Program program(nullptr, QString(), strumix::settings_path());
+    strumix::Assembly program(nullptr, QString(), strumix::settings_path());
     program.start();
     program.end_on_quit_signals();
 

@@ -1,4 +1,10 @@
+#include "app/main_menus.h"
+
+#include <QAction>
 #include <QActionGroup>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -6,127 +12,229 @@
 #include "app/main_window.h"
 #include "document/document.h"
 #include "edit/tool_palette.h"
-#include "page/program.h"
+#include "flows/user_flows.h"
+#include "page/program_facts.h"
 
 namespace strumix {
 
-QAction* MainWindow::add_action(QMenu* menu, const QString& name, const QString& text,
-                                const QKeySequence& shortcut) {
-    auto* action = menu->addAction(text);
-    action->setObjectName(name);
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-    }
-    actions_.insert(name, action);
-    return action;
+namespace {
+
+using Kind = MenuEntry::Kind;
+
+MenuEntry menu(const char* parent, const char* name, const char* text, int help = 0) {
+    MenuEntry entry;
+    entry.kind = Kind::Menu;
+    entry.parent = parent;
+    entry.name = name;
+    entry.text = text;
+    entry.help = help;
+    return entry;
 }
 
-void MainWindow::create_menus() {
-    auto add_menu = [this](QMenu* parent_menu, const QString& name, const QString& text, int help) {
-        QMenu* menu = parent_menu ? parent_menu->addMenu(text) : menuBar()->addMenu(text);
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        if (help) menu->setProperty(kHelpContextProperty, help);
-        menus_.insert(name, menu);
-        return menu;
-    };
-    auto separator = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-    };
+MenuEntry item(const char* parent, const char* name, const char* text,
+               QList<QKeySequence> shortcuts, std::function<void(bool)> run) {
+    MenuEntry entry;
+    entry.parent = parent;
+    entry.name = name;
+    entry.text = text;
+    entry.shortcuts = std::move(shortcuts);
+    entry.run = std::move(run);
+    return entry;
+}
 
-    QMenu* file = add_menu(nullptr, "menu_file", "&File", kHelpFileMenu);
-    // Ctrl+N, Ctrl+O and Ctrl+Shift+S as on every desktop; Ctrl+S moves the cursor box.
-    add_action(file, "menu_new", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N));
-    add_action(file, "menu_open", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O));
-    add_menu(file, "menu_recent", "Open &Recent", 0);
-    add_action(file, "menu_save", "&Save");
-    add_action(file, "menu_save_as", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    separator(file, "zxczxcvzxv");
-    add_action(file, "mnu_revert", "&Revert");
-    separator(file, "z_output");
-    add_action(file, "mnu_export", "E&xport...");
-    add_action(file, "mnu_print", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
-    add_action(file, "mnu_print_preview", "Print Pre&view...");
-    separator(file, "zzvhjkgh");
-    add_action(file, "menu_set_backup", "&Set Backup", QKeySequence(Qt::Key_F3));
-    add_action(file, "menu_revert", "&Revert to Backup", QKeySequence(Qt::Key_F4));
-    separator(file, "z_bar");
-    add_action(file, "menu_quit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q));
+MenuEntry item(const char* parent, const char* name, const char* text,
+               QList<QKeySequence> shortcuts, std::function<void()> run) {
+    return item(parent, name, text, std::move(shortcuts),
+                std::function<void(bool)>([run = std::move(run)](bool) { run(); }));
+}
 
-    QMenu* edit = add_menu(nullptr, "menu_edit", "&Edit", kHelpEditMenu);
-    add_action(edit, "menu_undo", "&Undo", QKeySequence(Qt::Key_Delete));
-    add_action(edit, "mnu_copy", "&Copy Image", QKeySequence(Qt::CTRL | Qt::Key_C));
-    separator(edit, "zhjklkjh");
-    add_action(edit, "menu_page", "&Adjust Layout to Image");
-    separator(edit, "zxcv");
-    QMenu* motion = add_menu(edit, "menu_option", "Cursor &Motion", 0);
+MenuEntry check(MenuEntry entry, bool checked, const char* group = "") {
+    entry.checkable = true;
+    entry.checked = checked;
+    entry.group = group;
+    return entry;
+}
+
+MenuEntry helped(MenuEntry entry, int help) {
+    entry.help = help;
+    return entry;
+}
+
+MenuEntry separator(const char* parent, const char* name) {
+    MenuEntry entry;
+    entry.kind = Kind::Separator;
+    entry.parent = parent;
+    entry.name = name;
+    return entry;
+}
+
+QKeySequence ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
+
+}  // namespace
+
+std::vector<MenuEntry> main_menus(MainWindow& window, ToolPalette& tools, Document& doc,
+                                  UserFlows& flows) {
+    DocumentCommands& commands = flows.commands();
+    PageOutput& output = flows.output();
+    CursorBox& box = tools.location();
+    std::vector<MenuEntry> entries = {
+        menu("", "menu_file", "&File", kHelpFileMenu),
+        // Ctrl+N, Ctrl+O and Ctrl+Shift+S as on every desktop; Ctrl+S moves the cursor box.
+        item("menu_file", "menu_new", "&New...", {ctrl(Qt::Key_N)},
+             [&commands] { commands.menu_new_Click(); }),
+        item("menu_file", "menu_open", "&Open", {ctrl(Qt::Key_O)},
+             [&commands] { commands.menu_open_Click(); }),
+        menu("menu_file", "menu_recent", "Open &Recent"),
+        item("menu_file", "menu_save", "&Save", {}, [&commands] { commands.menu_save_Click(); }),
+        item("menu_file", "menu_save_as", "Save &As...",
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+             [&commands] { commands.menu_save_as_Click(); }),
+        separator("menu_file", "zxczxcvzxv"),
+        item("menu_file", "mnu_revert", "&Revert", {},
+             [&commands] { commands.mnu_revert_Click(); }),
+        separator("menu_file", "z_output"),
+        item("menu_file", "mnu_export", "E&xport...", {}, [&output] { output.mnu_export_Click(); }),
+        item("menu_file", "mnu_print", "&Print...", {ctrl(Qt::Key_P)},
+             [&output] { output.mnu_print_Click(); }),
+        item("menu_file", "mnu_print_preview", "Print Pre&view...", {},
+             [&output] { output.mnu_print_preview_Click(); }),
+        separator("menu_file", "zzvhjkgh"),
+        item("menu_file", "menu_set_backup", "&Set Backup", {QKeySequence(Qt::Key_F3)},
+             [&doc] { doc.set_backup(); }),
+        item("menu_file", "menu_revert", "&Revert to Backup", {QKeySequence(Qt::Key_F4)},
+             [&doc] { doc.menu_revert_Click(); }),
+        separator("menu_file", "z_bar"),
+        item("menu_file", "menu_quit", "E&xit", {ctrl(Qt::Key_Q)}, [&window] { window.close(); }),
+
+        menu("", "menu_edit", "&Edit", kHelpEditMenu),
+        item("menu_edit", "menu_undo", "&Undo", {QKeySequence(Qt::Key_Delete)},
+             [&doc] { doc.menu_undo_Click(); }),
+        item("menu_edit", "mnu_copy", "&Copy Image", {ctrl(Qt::Key_C)},
+             [&commands] { commands.mnu_copy_Click(); }),
+        separator("menu_edit", "zhjklkjh"),
+        item("menu_edit", "menu_page", "&Adjust Layout to Image", {},
+             [&commands] { commands.menu_page_Click(); }),
+        separator("menu_edit", "zxcv"),
+        menu("menu_edit", "menu_option", "Cursor &Motion"),
+    };
     const char* const directions[5] = {"&Up", "&Down", "&Right", "Diagonal U&p", "Diagonal Do&wn"};
+    const char* const names[5] = {"menu_cr_0", "menu_cr_1", "menu_cr_2", "menu_cr_3", "menu_cr_4"};
     const Qt::Key keys[5] = {Qt::Key_A, Qt::Key_Z, Qt::Key_S, Qt::Key_D, Qt::Key_X};
-    auto* group = new QActionGroup(this);
-    group->setExclusive(true);
     for (int i = 0; i < 5; ++i) {
-        QAction* item =
-            add_action(motion, QStringLiteral("menu_cr_%1").arg(i),
-                       QString::fromLatin1(directions[i]), QKeySequence(Qt::CTRL | keys[i]));
-        item->setCheckable(true);
-        item->setChecked(i == 2);
-        group->addAction(item);
-        connect(item, &QAction::triggered, this, [this, i] { tools_.location().menu_cr_Click(i); });
+        entries.push_back(check(item("menu_option", names[i], directions[i], {ctrl(keys[i])},
+                                     [&box, i] { box.menu_cr_Click(i); }),
+                                box.cursor_motion() == CursorMotion(i), "cursor_motion"));
     }
-    separator(motion, "z2");
-    QAction* refresh =
-        add_action(motion, "menu_cr_refresh", "Re&fresh", QKeySequence(Qt::CTRL | Qt::Key_R));
-    refresh->setCheckable(true);
-    connect(refresh, &QAction::triggered, this,
-            [this] { tools_.location().menu_cr_refresh_Click(); });
-    QAction* follow =
-        add_action(motion, "mnu_follow", "&Follow Cusror", QKeySequence(Qt::CTRL | Qt::Key_F));
-    follow->setCheckable(true);
-    connect(follow, &QAction::triggered, this, [this] { tools_.location().mnu_follow_Click(); });
-    separator(motion, "z1");
-    QAction* save_settings = add_action(motion, "option_save_settings", "Sa&ve Settings on Exit");
-    save_settings->setCheckable(true);
-    save_settings->setChecked(true);
+    const std::vector<MenuEntry> rest = {
+        separator("menu_option", "z2"),
+        check(item("menu_option", "menu_cr_refresh", "Re&fresh", {ctrl(Qt::Key_R)},
+                   [&box] { box.menu_cr_refresh_Click(); }),
+              box.refresh_on()),
+        check(item("menu_option", "mnu_follow", "&Follow Cusror", {ctrl(Qt::Key_F)},
+                   [&box] { box.mnu_follow_Click(); }),
+              box.follow_checked()),
+        separator("menu_option", "z1"),
+        check(item("menu_option", "option_save_settings", "Sa&ve Settings on Exit", {},
+                   std::function<void(bool)>(
+                       [&flows](bool checked) { flows.set_save_on_exit(checked); })),
+              flows.save_on_exit()),
 
-    QMenu* insert = add_menu(nullptr, "zmenu_insert", "&Insert", kHelpInsertMenu);
-    add_action(insert, "mnu_title", "&Page Title");
-    separator(insert, "zidhglsd");
-    add_action(insert, "mnu_harmonic", "&Harmonic", QKeySequence(Qt::CTRL | Qt::Key_H));
+        menu("", "zmenu_insert", "&Insert", kHelpInsertMenu),
+        item("zmenu_insert", "mnu_title", "&Page Title", {}, [&tools] { tools.mnu_title_Click(); }),
+        separator("zmenu_insert", "zidhglsd"),
+        item("zmenu_insert", "mnu_harmonic", "&Harmonic", {ctrl(Qt::Key_H)},
+             [&tools] { tools.mnu_harmonic_Click(); }),
 
-    // The page as shown, never the page itself: every zoom acts on the same page pixels.
-    QMenu* view = add_menu(nullptr, "menu_view", "&View", kHelpViewMenu);
-    QAction* zoom_in = add_action(view, "mnu_zoom_in", "Zoom &In");
-    zoom_in->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    zoom_in->setShortcutContext(Qt::WindowShortcut);
-    add_action(view, "mnu_zoom_out", "Zoom &Out", QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    add_action(view, "mnu_actual_size", "&Actual Size", QKeySequence(Qt::CTRL | Qt::Key_0));
-    add_action(view, "mnu_fit_page", "&Fit Page");
+        // The page as shown, never the page itself: every zoom acts on the same page pixels.
+        menu("", "menu_view", "&View", kHelpViewMenu),
+        item("menu_view", "mnu_zoom_in", "Zoom &In", {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)},
+             [&window] { window.set_zoom(window.zoom() + 1); }),
+        item("menu_view", "mnu_zoom_out", "Zoom &Out", {ctrl(Qt::Key_Minus)},
+             [&window] { window.set_zoom(window.zoom() - 1); }),
+        item("menu_view", "mnu_actual_size", "&Actual Size", {ctrl(Qt::Key_0)},
+             [&window] { window.set_zoom(1); }),
+        item("menu_view", "mnu_fit_page", "&Fit Page", {},
+             [&window] { window.set_zoom(window.fit_zoom()); }),
 
-    QMenu* help = add_menu(nullptr, "zmenu_help", "&Help", kHelpHelpMenu);
-    QAction* contents =
-        add_action(help, "mnu_help_contents", "&Contents", QKeySequence(Qt::Key_F1));
-    contents->setProperty(kHelpContextProperty, kHelpContents);
-    separator(help, "zdfgfzhhgfgfx");
-    add_action(help, "mnu_about", "&About");
+        menu("", "zmenu_help", "&Help", kHelpHelpMenu),
+        // "&Contents" carries the contents topic's number, not its menu's.
+        helped(item("zmenu_help", "mnu_help_contents", "&Contents", {QKeySequence(Qt::Key_F1)},
+                    [&window] { HelpViewer::request(kHelpContents, &window); }),
+               kHelpContents),
+        separator("zmenu_help", "zdfgfzhhgfgfx"),
+        item("zmenu_help", "mnu_about", "&About", {}, [&window] { window.mnu_about_Click(); }),
+    };
+    entries.insert(entries.end(), rest.begin(), rest.end());
+    return entries;
 }
 
-void MainWindow::connect_edit_menus() {
-    connect(action("menu_quit"), &QAction::triggered, this, &QWidget::close);
-    connect(action("menu_undo"), &QAction::triggered, this, [this] { doc_.menu_undo_Click(); });
-    connect(action("menu_set_backup"), &QAction::triggered, this, [this] { doc_.set_backup(); });
-    connect(action("menu_revert"), &QAction::triggered, this, [this] { doc_.menu_revert_Click(); });
-    connect(action("mnu_harmonic"), &QAction::triggered, this,
-            [this] { tools_.mnu_harmonic_Click(); });
-    connect(action("mnu_title"), &QAction::triggered, this, [this] { tools_.mnu_title_Click(); });
-    connect(action("mnu_help_contents"), &QAction::triggered, this,
-            [this] { HelpViewer::request(kHelpContents, this); });
-    connect(action("mnu_about"), &QAction::triggered, this, &MainWindow::mnu_about_Click);
-    connect(action("mnu_zoom_in"), &QAction::triggered, this, [this] { set_zoom(zoom() + 1); });
-    connect(action("mnu_zoom_out"), &QAction::triggered, this, [this] { set_zoom(zoom() - 1); });
-    connect(action("mnu_actual_size"), &QAction::triggered, this, [this] { set_zoom(1); });
-    connect(action("mnu_fit_page"), &QAction::triggered, this, [this] { set_zoom(fit_zoom()); });
+void MainWindow::create_menus(const std::vector<MenuEntry>& entries) {
+    QHash<QString, QActionGroup*> groups;
+    for (const MenuEntry& entry : entries) {
+        const QString name = QString::fromLatin1(entry.name);
+        const QString parent_name = QString::fromLatin1(entry.parent);
+        QMenu* parent = parent_name.isEmpty() ? nullptr : menus_.value(parent_name);
+        switch (entry.kind) {
+            case MenuEntry::Kind::Menu: {
+                const QString text = QString::fromLatin1(entry.text);
+                QMenu* menu = parent ? parent->addMenu(text) : menuBar()->addMenu(text);
+                menu->setObjectName(name);
+                menu->menuAction()->setObjectName(name);
+                if (entry.help) menu->setProperty(kHelpContextProperty, entry.help);
+                menus_.insert(name, menu);
+                break;
+            }
+            case MenuEntry::Kind::Separator:
+                parent->addSeparator()->setObjectName(name);
+                break;
+            case MenuEntry::Kind::Item: {
+                QAction* action = parent->addAction(QString::fromLatin1(entry.text));
+                action->setObjectName(name);
+                if (!entry.shortcuts.isEmpty()) {
+                    action->setShortcuts(entry.shortcuts);
+                    action->setShortcutContext(Qt::WindowShortcut);
+                }
+                if (entry.help) action->setProperty(kHelpContextProperty, entry.help);
+                if (entry.checkable) {
+                    action->setCheckable(true);
+                    action->setChecked(entry.checked);
+                }
+                if (*entry.group) {
+                    QActionGroup*& group = groups[QString::fromLatin1(entry.group)];
+                    if (!group) {
+                        group = new QActionGroup(this);
+                        group->setExclusive(true);
+                    }
+                    group->addAction(action);
+                }
+                if (entry.run) connect(action, &QAction::triggered, this, entry.run);
+                actions_.insert(name, action);
+                break;
+            }
+        }
+    }
+    follow_cursor_settings();
+}
+
+void MainWindow::fill_recent_menu(const QStringList& paths,
+                                  const std::function<void(const QString&)>& open) {
+    QMenu* recent = menu(QStringLiteral("menu_recent"));
+    if (!recent) return;
+    recent->clear();
+    recent->setEnabled(!paths.isEmpty());
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        // "&1 song.tab  (/home/me/tabs)": the folder tells pages of one name apart. An "&" in
+        // a name is shown, not taken for a mnemonic.
+        QString name = QStringLiteral("%1  (%2)")
+                           .arg(QFileInfo(path).fileName(),
+                                QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* entry = recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        entry->setObjectName(QStringLiteral("mnu_recent_%1").arg(i + 1));
+        entry->setData(path);
+        connect(entry, &QAction::triggered, this, [open, path] { open(path); });
+    }
 }
 
 }  // namespace strumix

@@ -21,15 +21,16 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "app/carry_pointer.h"
 #include "app/page_widget.h"
-#include "app/symbol_carry.h"
 #include "document/document.h"
 #include "edit/tool_palette.h"
 #include "edit/tool_table.h"
+#include "flows/stored_settings.h"
 #include "page/glyphs.h"
 #include "page/page_font.h"
-#include "page/program.h"
-#include "page/units.h"
+#include "page/page_geometry.h"
+#include "page/program_facts.h"
 #include "title/title_window.h"
 #include "widgets/panels.h"
 
@@ -56,9 +57,7 @@ MainWindow::MainWindow(Document& document, ToolPalette& tools, QWidget* parent)
     create_tool_strip(client);
     // Every control carries the window's number; the menus, made next, keep their own.
     set_help_context(this, kHelpMainWindow);
-    create_menus();
-    connect_edit_menus();
-    new SymbolCarry(tools_, *this, *page_);
+    new CarryPointer(tools_, *this, *page_);
 
     connect(&doc_, &Document::namesChanged, this, [this] { setWindowTitle(doc_.caption()); });
     connect(&doc_, &Document::pageResized, this, &MainWindow::form_resize);
@@ -66,7 +65,6 @@ MainWindow::MainWindow(Document& document, ToolPalette& tools, QWidget* parent)
     connect(&tools_.location(), &CursorBox::settingsChanged, this,
             &MainWindow::follow_cursor_settings);
     follow_tools();
-    follow_cursor_settings();
 }
 
 QToolButton* MainWindow::tool_button(const QString& name) const {
@@ -85,29 +83,14 @@ void MainWindow::create_tool_strip(QWidget* client) {
         button->setToolTip(tool.status);
         button->setStatusTip(tool.status);
         button->setIcon(program_icon(tool.icon));
-        button->setIconSize(tool.group == ToolGroup::Numbers ? QSize(18, 18) : QSize(32, 32));
+        button->setIconSize(tool.tool == ToolId::Numbers ? QSize(18, 18) : QSize(32, 32));
         button->setAutoRaise(true);
         // Shown pressed while its tool is the one in use.
         button->setCheckable(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(twips_rect(tool.left_twips, 60, 480, 480));
-        const int index = tool.index;
-        std::function<void()> select;
-        switch (tool.group) {
-            case ToolGroup::Erase:
-                select = [this] { tools_.btn_edit_Click(); };
-                break;
-            case ToolGroup::Numbers:
-                select = [this, index] { tools_.btn_mode_Click(index); };
-                break;
-            case ToolGroup::Slur:
-                select = [this, index] { tools_.pic_tool_Click(index); };
-                break;
-            case ToolGroup::Symbol:
-                select = [this, index] { tools_.btn_bend_Click(index); };
-                break;
-        }
-        connect(button, &QToolButton::clicked, this, select);
+        const ToolId id = tool.tool;
+        connect(button, &QToolButton::clicked, this, [this, id] { tools_.select(id); });
     }
     box_activity_ = new QLabel(toolbar_);
     box_activity_->setObjectName(QStringLiteral("box_activity"));
@@ -198,22 +181,8 @@ void MainWindow::mnu_about_Click() {
 
 TitleWindow* MainWindow::about_box() const { return qobject_cast<TitleWindow*>(about_.data()); }
 
-// The button of the tool in use, or of the symbol being carried.
-static QString selected_tool_button(const ToolPalette& tools) {
-    if (tools.carried_symbol() >= 0)
-        return QStringLiteral("btn_bend_%1").arg(tools.carried_symbol());
-    switch (tools.current_tool()) {
-        case kToolNumbers:
-            return QStringLiteral("btn_mode_0");
-        case kToolErase:
-            return QStringLiteral("btn_edit");
-        default:
-            return QStringLiteral("pic_tool_%1").arg(tools.current_tool());
-    }
-}
-
 void MainWindow::follow_tools() {
-    const QString selected = selected_tool_button(tools_);
+    const QString selected = tool_entry(tools_.shown_tool()).name;
     for (QToolButton* button : toolbar_->findChildren<QToolButton*>())
         button->setChecked(button->objectName() == selected);
     box_activity_->setText(tools_.status_text());
@@ -222,12 +191,38 @@ void MainWindow::follow_tools() {
 }
 
 void MainWindow::follow_cursor_settings() {
+    if (actions_.isEmpty()) return;
     const CursorBox& box = tools_.location();
-    const int motion = box.checked_motion_index();
+    const int motion = int(box.cursor_motion());
     for (int i = 0; i < 5; ++i)
         action(QStringLiteral("menu_cr_%1").arg(i))->setChecked(i == motion);
     action("menu_cr_refresh")->setChecked(box.refresh_on());
     action("mnu_follow")->setChecked(box.follow_checked());
+}
+
+void MainWindow::make_visible(const QRect& page_pixels) {
+    const int zoom = page_->zoom();
+    const QRect shown(page_pixels.topLeft() * zoom, page_pixels.size() * zoom);
+    if (vscroll_->isVisible()) {
+        const int top = -page_->y();
+        int wanted = top;
+        if (shown.top() < top) wanted = shown.top();
+        if (shown.bottom() >= top + clip_->height())
+            wanted = std::min(shown.top(), shown.bottom() + 1 - clip_->height());
+        if (wanted != top) vscroll_->setValue(pixels_to_twips(std::max(0, wanted)));
+    }
+    if (hscroll_->isVisible()) {
+        const int excess = page_->width() - clip_->width();
+        const int left = -page_->x();
+        int wanted = left;
+        if (shown.left() < left) wanted = shown.left();
+        if (shown.right() >= left + clip_->width())
+            wanted = std::min(shown.left(), shown.right() + 1 - clip_->width());
+        if (wanted != left && excess > 0)
+            hscroll_->setValue(
+                std::clamp(int(std::ceil(double(wanted) * hscroll_->maximum() / excess)), 0,
+                           hscroll_->maximum()));
+    }
 }
 
 void MainWindow::center_window() {
@@ -261,13 +256,13 @@ int MainWindow::zoom() const { return page_->zoom(); }
 void MainWindow::set_zoom(int zoom) {
     page_->set_zoom(zoom);
     const int shown = page_->zoom();
-    action("mnu_zoom_in")->setEnabled(shown < PageWidget::kMaxZoom);
-    action("mnu_zoom_out")->setEnabled(shown > PageWidget::kMinZoom);
+    if (QAction* in = action("mnu_zoom_in")) in->setEnabled(shown < kMaxZoom);
+    if (QAction* out = action("mnu_zoom_out")) out->setEnabled(shown > kMinZoom);
     form_resize();
 }
 
 int MainWindow::fit_zoom() const {
-    return fit_page_zoom(doc_.Picture1().size(), view_input(), PageWidget::kMaxZoom);
+    return fit_page_zoom(doc_.Picture1().size(), view_input(), kMaxZoom);
 }
 
 ViewInput MainWindow::view_input() const {

@@ -6,7 +6,9 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <vector>
 
+#include "app/main_menus.h"
 #include "app/view_geometry.h"
 
 class QCheckBox;
@@ -52,6 +54,13 @@ public:
     void set_zoom(int zoom);
     // The largest zoom at which the whole page fits the view without scroll bars (at least 1).
     int fit_zoom() const;
+    // The menu bar, made and wired from its table (main_menus.cpp).
+    void create_menus(const std::vector<MenuEntry>& entries);
+    // File, "Open &Recent": the pages, numbered, each opened by `open` when chosen.
+    void fill_recent_menu(const QStringList& paths,
+                          const std::function<void(const QString&)>& open);
+    // Scrolls the view, as little as it can, so that these page pixels are in sight.
+    void make_visible(const QRect& page_pixels);
     // Centres the window on the screen (its size when not maximised).
     void center_window();
     // Shrinks the window to the screen it stands on and moves it onto it, where it is larger
@@ -79,11 +88,7 @@ private:
     void create_tool_strip(QWidget* client);
     void create_option_strip(QWidget* client);
     void create_view(QWidget* client);
-    // The menu tree with its shortcuts, check marks and help numbers (main_menus.cpp).
-    void create_menus();
-    void connect_edit_menus();
-    QAction* add_action(QMenu* menu, const QString& name, const QString& text,
-                        const QKeySequence& shortcut = {});
+
     void follow_tools();
     void follow_cursor_settings();
     ViewInput view_input() const;

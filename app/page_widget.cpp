@@ -10,6 +10,7 @@
 
 #include "document/document.h"
 #include "edit/tool_palette.h"
+#include "flows/stored_settings.h"
 #include "page/glyphs.h"
 #include "page/page_font.h"
 
@@ -146,12 +147,6 @@ QPointF PageWidget::to_page_pixels(QPointF widget) const {
     return QPointF(std::floor(widget.x() / zoom_), std::floor(widget.y() / zoom_));
 }
 
-QPointF PageWidget::to_page_units(QPointF widget) const {
-    const QPointF pixels = to_page_pixels(widget);
-    return QPointF(doc_.Picture1().from_pixels_x(pixels.x()),
-                   doc_.Picture1().from_pixels_y(pixels.y()));
-}
-
 QRect PageWidget::to_widget(const QRect& page_rect) const {
     return QRect(page_rect.topLeft() * zoom_, page_rect.size() * zoom_);
 }
@@ -196,15 +191,15 @@ void PageWidget::paintEvent(QPaintEvent* event) {
 }
 
 void PageWidget::mousePressEvent(QMouseEvent* event) {
-    tools_.Picture1_MouseDown(event->button(), to_page_units(event->position()));
+    tools_.Picture1_MouseDown(event->button(), to_page_pixels(event->position()));
 }
 
 void PageWidget::mouseMoveEvent(QMouseEvent* event) {
-    tools_.Picture1_MouseMove(to_page_units(event->position()));
+    tools_.Picture1_MouseMove(to_page_pixels(event->position()));
 }
 
 void PageWidget::mouseReleaseEvent(QMouseEvent* event) {
-    tools_.Picture1_MouseUp(to_page_units(event->position()));
+    tools_.Picture1_MouseUp(to_page_pixels(event->position()));
 }
 
 void PageWidget::keyPressEvent(QKeyEvent* event) {

@@ -31,15 +31,12 @@ private:
 
 // The tab page `Picture1` on screen: shows the page's drawn image, the cursor box and the rubber
 // bands over it at a whole-step zoom (each page pixel a sharp square), repaints just what the
-// document says changed, and hands mouse and key events to the tools with positions on the
-// page itself, whatever the zoom.
+// document says changed, and hands mouse and key events to the tools with positions in page
+// pixels, whatever the zoom.
 class PageWidget : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kMinZoom = 1;
-    static constexpr int kMaxZoom = 8;
-
     PageWidget(Document& document, ToolPalette& tools, QWidget* parent);
 
     QLabel* location() const { return location_; }
@@ -48,8 +45,6 @@ public:
     void set_zoom(int zoom);
     // The page pixel under a widget position: the same pixel at every zoom.
     QPointF to_page_pixels(QPointF widget) const;
-    // A widget position converted to the page's current unit.
-    QPointF to_page_units(QPointF widget) const;
     // A rectangle of page pixels as it lies on the widget.
     QRect to_widget(const QRect& page_rect) const;
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "page/units.h"
+#include "page/page_geometry.h"
 
 namespace strumix {
 

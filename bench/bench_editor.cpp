@@ -14,8 +14,8 @@
 #include <memory>
 #include <set>
 
+#include "app/assembly.h"
 #include "app/main_window.h"
-#include "app/program.h"
 #include "bench_session.h"
 #include "document/recovery_store.h"
 #include "files/page_file.h"
@@ -84,8 +84,8 @@ BENCHMARK(BM_harmonic)->Arg(kStartupPage)->Arg(kLargestPage);
 static void BM_erase_whole_page(benchmark::State& state) {
     run(state,
         [](Session& s) {
-            const double w = s.doc.Picture1().scale_width();
-            const double h = s.doc.Picture1().scale_height();
+            const double w = s.doc.Picture1().size().width();
+            const double h = s.doc.Picture1().size().height();
             s.tools.Picture1_MouseDown(Qt::LeftButton, QPointF(0, 0));
             s.tools.Picture1_MouseMove(QPointF(w / 2, h / 2));
             s.tools.Picture1_MouseUp(QPointF(w, h));
@@ -97,18 +97,19 @@ BENCHMARK(BM_erase_whole_page)->Arg(kStartupPage)->Arg(kLargestPage);
 static void BM_slur(benchmark::State& state) {
     run(state,
         [](Session& s) {
-            s.tools.Picture1_MouseDown(Qt::LeftButton, QPointF(1000, 2000));
-            s.tools.Picture1_MouseMove(QPointF(1900, 2000));
-            s.tools.Picture1_MouseUp(QPointF(1900, 2000));
+            // 1000 to 1900 twips across, 2000 down.
+            s.tools.Picture1_MouseDown(Qt::LeftButton, QPointF(1000, 2000) / 15.0);
+            s.tools.Picture1_MouseMove(QPointF(1900, 2000) / 15.0);
+            s.tools.Picture1_MouseUp(QPointF(1900, 2000) / 15.0);
         },
-        {.setup = [](Session& s) { s.tools.pic_tool_Click(kToolHammer); }});
+        {.setup = [](Session& s) { s.tools.select(ToolId::Hammer); }});
 }
 BENCHMARK(BM_slur)->Arg(kStartupPage)->Arg(kLargestPage);
 
 static void BM_symbol_stamp(benchmark::State& state) {
     run(state, [](Session& s) {
         s.tools.btn_bend_Click(4);
-        s.tools.Picture1_DragDrop(4, QPointF(100, 50));
+        s.tools.Picture1_DragDrop(QPointF(100, 50));
     });
 }
 BENCHMARK(BM_symbol_stamp)->Arg(kStartupPage)->Arg(kLargestPage);
@@ -135,7 +136,7 @@ static void BM_session_memory(benchmark::State& state) {
     const QString path = scratch().filePath(QStringLiteral("session.tab"));
     Session s;
     QuietWindows windows;
-    DocumentCommands commands(s.doc, windows);
+    DocumentCommands commands(s.doc, s.tools, windows);
     for (auto _ : state) {
         make_page(s, kLargestPage);
         for (int i = 0; i < 20; ++i) {
@@ -145,7 +146,7 @@ static void BM_session_memory(benchmark::State& state) {
         s.doc.set_backup();
         s.tools.mnu_harmonic_Click();
         s.tools.btn_bend_Click(0);
-        s.tools.Picture1_DragDrop(0, QPointF(300, 100));
+        s.tools.Picture1_DragDrop(QPointF(300, 100));
         s.tools.btn_edit_Click();
         s.tools.Picture1_MouseDown(Qt::LeftButton, QPointF(10, 10));
         s.tools.Picture1_MouseUp(QPointF(400, 300));
@@ -167,7 +168,8 @@ static void BM_session_memory(benchmark::State& state) {
     };
     count(&page.image());
     count(page.picture().get());
-    for (int i = 0; i < 3; ++i) count(s.doc.backup(i).get());
+    count(s.doc.undo_copy().get());
+    count(s.doc.backup_copy().get());
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["page_buffers"] = static_cast<double>(buffers.size());
@@ -337,7 +339,7 @@ static void BM_clipboard_copy(benchmark::State& state) {
     std::unique_ptr<DocumentCommands> commands;
     run(state, [&](Session&) { commands->mnu_copy_Click(); }, {.setup = [&](Session& s) {
             windows = std::make_unique<QuietWindows>();
-            commands = std::make_unique<DocumentCommands>(s.doc, *windows);
+            commands = std::make_unique<DocumentCommands>(s.doc, s.tools, *windows);
         }});
     commands.reset();
     windows.reset();
@@ -348,7 +350,7 @@ BENCHMARK(BM_clipboard_copy)->Arg(kStartupPage)->Arg(kLargestPage);
 // the main window and the file window loaded, the start-up page drawn and shown.
 static void BM_startup_to_main_window(benchmark::State& state) {
     for (auto _ : state) {
-        Program program;
+        Assembly program;
         program.start();
         program.form1().showMaximized();
         program.form1().form_resize();

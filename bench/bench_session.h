@@ -17,9 +17,9 @@
 
 #include "document/clipboard_copy.h"
 #include "document/document.h"
-#include "document/document_host.h"
 #include "edit/edit_host.h"
 #include "edit/tool_palette.h"
+#include "flows/flows_host.h"
 #include "page/page_copy.h"
 
 namespace bench {
@@ -40,17 +40,15 @@ public:
 // The windows around the tools, never shown: no question is answered, no view scrolls.
 class NullHost : public Unanswered<strumix::EditHost> {
 public:
-    bool vscroll_visible() const override { return false; }
-    int vscroll_value() const override { return 0; }
-    int vscroll_minimum() const override { return 0; }
-    int vscroll_maximum() const override { return 0; }
-    void set_vscroll_value(int) override {}
+    bool view_scrolls_down() const override { return false; }
+    void scroll_view_down_to(double) override {}
+    void make_visible(const QRect&) override {}
     void focus_page() override {}
 };
 
 // The document commands' windows, never shown: every dialog is cancelled, the clipboard is the
 // system's.
-class QuietWindows : public Unanswered<strumix::DocumentHost> {
+class QuietWindows : public Unanswered<strumix::FlowsHost> {
 public:
     std::optional<QString> choose_file(strumix::FilePurpose, const QString&) override {
         return std::nullopt;
@@ -61,14 +59,11 @@ public:
         for (int i = 0; i < strumix::kMaxStaffs; ++i) answer.staffs[i] = current.line_props[i];
         return answer;
     }
+    std::optional<QString> choose_export_file(const QString&) override { return std::nullopt; }
+    std::optional<bool> print(const strumix::PrintJob&, bool) override { return std::nullopt; }
     bool set_clipboard_image(const QImage& image, QString* error) override {
         return strumix::put_on_clipboard(image, error);
     }
-    void form_resize() override {}
-    void scroll_to_top() override {}
-    void cursor_home() override {}
-    void cursor_to_page_top() override {}
-    void select_number_entry() override {}
 };
 
 // The document and the tools, as the program starts them.

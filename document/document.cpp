@@ -1,6 +1,5 @@
 #include "document/document.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +8,7 @@
 #include "document/busy_pointer.h"
 #include "files/page_file.h"
 #include "page/page_renderer.h"
-#include "page/program.h"
+#include "page/program_facts.h"
 
 namespace strumix {
 
@@ -42,7 +41,7 @@ void Document::start(const LayoutModel& layout) {
     QString error;
     Redraw_pic(&error);
     commit_and_mark_unchanged();
-    backup_[1] = page_.picture();
+    backup_copy_ = page_.picture();
     set_names(QStringLiteral("Untitled"), file_path_);
     mark_kept();
 }
@@ -81,7 +80,7 @@ void Document::kept_as(const QString& path) {
     const QFileInfo file(path);
     file_name_ = file.fileName();
     file_path_ = path;
-    backup_[1] = page_.picture();
+    backup_copy_ = page_.picture();
     caption_ = caption_for(file_name_);
     emit namesChanged();
 }
@@ -95,7 +94,7 @@ void Document::recover(const Picture& page, const LayoutModel& model, const QStr
                        const QString& file_path, const FileStamp& stamp) {
     set_model(model);
     page_.assign(page);
-    backup_[1] = page_.picture();
+    backup_copy_ = page_.picture();
     file_name_ = file_name;
     file_path_ = file_path;
     stamp_ = stamp;
@@ -105,38 +104,39 @@ void Document::recover(const Picture& page, const LayoutModel& model, const QStr
     emit namesChanged();
 }
 
-void Document::take_undo_copy() { backup_[0] = page_.take_image(); }
+void Document::take_undo_copy() { undo_copy_ = page_.take_image(); }
 
 void Document::commit_page() { page_.commit(); }
 
 void Document::commit_and_mark_unchanged() {
     commit_page();
-    backup_[0] = page_.picture();
+    undo_copy_ = page_.picture();
 }
 
 void Document::set_backup() {
     BusyPointer busy;
-    backup_[1] = page_.take_image();
+    backup_copy_ = page_.take_image();
 }
 
-bool Document::page_changed() const { return page_.picture() != backup_[0]; }
+bool Document::unsaved(Moment moment) const {
+    if (moment == Moment::Replacing && page_.picture() != undo_copy_) return true;
+    return drawn_since_kept_;
+}
 
 // A single-level toggle: the page and the undo copy change places, so a second Undo brings
 // back what the first one took away.
 void Document::menu_undo_Click() {
     BusyPointer busy;
-    backup_[2] = page_.take_image();
-    page_.assign(backup_[0]);
-    backup_[0] = backup_[2];
+    Picture scratch = page_.take_image();
+    page_.assign(undo_copy_);
+    undo_copy_ = std::move(scratch);
 }
 
 // The page as it was before the revert becomes the undo copy, so Undo takes the revert back.
 void Document::menu_revert_Click() {
     BusyPointer busy;
-    QCoreApplication::processEvents();
-    backup_[0] = page_.take_image();
-    page_.assign(backup_[1]);
-    QCoreApplication::processEvents();
+    undo_copy_ = page_.take_image();
+    page_.assign(backup_copy_);
 }
 
 bool Document::load(const QString& path, QString* error) {

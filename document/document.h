@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <array>
 
 #include "files/file_stamp.h"
 #include "page/layout_model.h"
@@ -53,8 +52,10 @@ public:
     bool file_changed_on_disk() const;
 
     // --- undo and backup --------------------------------------------------------------------
-    // 0 the undo copy, 1 the backup copy, 2 the scratch picture of Undo.
-    const Picture& backup(int index) const { return backup_[index]; }
+    // The undo copy that "&Undo" goes back to (`backup` 0), and the backup copy that "Re&vert
+    // to Backup" goes back to (`backup` 1).
+    const Picture& undo_copy() const { return undo_copy_; }
+    const Picture& backup_copy() const { return backup_copy_; }
     void take_undo_copy();
     void commit_page();
     void commit_and_mark_unchanged();
@@ -63,15 +64,14 @@ public:
     void menu_revert_Click();
 
     // --- changed ----------------------------------------------------------------------------
-    // Whether the page differs from its undo copy, as the undo copy test puts it.
-    bool page_changed() const;
-    // Whether the save question must be asked before the page is replaced or the program ends:
-    // the undo copy test, or anything drawn since the page was created, opened or saved
-    // (selecting a notation tool commits typed numbers and so passes the undo copy test).
-    bool page_counts_as_changed() const { return page_changed() || drawn_since_kept_; }
-    // Whether anything was drawn since the page was last created, opened or saved.
-    bool drawn_since_kept() const { return drawn_since_kept_; }
-    // The page is now what was just created, opened or saved.
+    // Whether the page holds drawing the user would lose, as each moment that asks puts it:
+    // before New or Open replaces the page (the undo copy is not the page, or anything was
+    // drawn since the page was created, opened or saved: choosing a notation tool commits
+    // typed numbers and so passes the undo copy's test); before the program ends, and for
+    // keeping a copy to recover (anything drawn since then; a page just saved is not at stake).
+    enum class Moment { Replacing, Ending, Recovering };
+    bool unsaved(Moment moment) const;
+    // The page is now what was just created, opened or saved: nothing drawn on it is unsaved.
     void mark_kept();
     // A page recovered after the program ended without saving it: shown as it was, with its
     // layout and names, and counted as changed so that it is saved where it belonged.
@@ -104,7 +104,8 @@ private:
     // What the file on disk was when the page was last read from it or written to it.
     FileStamp stamp_;
     LayoutModel model_;
-    std::array<Picture, 3> backup_;
+    Picture undo_copy_;
+    Picture backup_copy_;
     QString file_name_ = QStringLiteral("Untitled");
     QString file_path_;
     QString caption_ = QStringLiteral("Strumix v1.0a ");

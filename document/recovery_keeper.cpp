@@ -33,7 +33,7 @@ RecoveryData RecoveryKeeper::snapshot() const {
 void RecoveryKeeper::page_drawn() {
     // Written a while after the first edit, not after the last: a user who never pauses still
     // has a recent copy.
-    if (doc_.drawn_since_kept() && !timer_.isActive()) timer_.start();
+    if (doc_.unsaved(Document::Moment::Recovering) && !timer_.isActive()) timer_.start();
 }
 
 void RecoveryKeeper::kept() {
@@ -50,7 +50,7 @@ void RecoveryKeeper::write_done(bool ok, const QString& error) {
 }
 
 void RecoveryKeeper::write_soon() {
-    if (!doc_.drawn_since_kept()) return;
+    if (!doc_.unsaved(Document::Moment::Recovering)) return;
     if (!store_.usable()) {
         write_done(false, store_.problem());
         return;
@@ -71,7 +71,7 @@ void RecoveryKeeper::write_soon() {
 void RecoveryKeeper::write_now() {
     timer_.stop();
     writer_.waitForDone();
-    if (!doc_.drawn_since_kept()) return;
+    if (!doc_.unsaved(Document::Moment::Recovering)) return;
     QString error;
     // The program is ending: there is no window left to say it in.
     if (!store_.write(snapshot(), &error))

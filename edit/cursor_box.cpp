@@ -1,6 +1,5 @@
 #include "edit/cursor_box.h"
 
-#include <array>
 #include <cmath>
 
 #include "document/document.h"
@@ -9,11 +8,6 @@
 namespace strumix {
 
 namespace {
-
-// The Cursor Motion items in menu order: up, down, right, diagonal up, diagonal down.
-constexpr std::array<QLatin1String, 5> kMotions = {QLatin1String("u"), QLatin1String("d"),
-                                                   QLatin1String("r"), QLatin1String("ur"),
-                                                   QLatin1String("dr")};
 
 // The row from which a following view shows the bottom of the page: eight rows a staff, less
 // one (7, 15, 23, ... for one, two, three staffs).
@@ -39,6 +33,11 @@ void CursorBox::set_visible(bool visible) {
     if (visible_ == visible) return;
     visible_ = visible;
     emit changed();
+}
+
+void CursorBox::place_above_page() {
+    place(LayoutModel::home_column(), LayoutModel::home_row() - 1);
+    follow_cursor();
 }
 
 void CursorBox::cursor_home() {
@@ -123,43 +122,43 @@ void CursorBox::cursor_down() {
     emit changed();
 }
 
+// Right first for the diagonals, then down or up.
 void CursorBox::advance() {
-    if (cursor_motion_.size() == 2 || cursor_motion_ == QLatin1String("r")) cursor_right();
-    if (cursor_motion_.startsWith(QLatin1Char('d'))) cursor_down();
-    if (cursor_motion_.startsWith(QLatin1Char('u'))) cursor_up();
+    const CursorMotion m = cursor_motion_;
+    if (m == CursorMotion::Right || m == CursorMotion::DiagonalUp ||
+        m == CursorMotion::DiagonalDown)
+        cursor_right();
+    if (m == CursorMotion::Down || m == CursorMotion::DiagonalDown) cursor_down();
+    if (m == CursorMotion::Up || m == CursorMotion::DiagonalUp) cursor_up();
 }
 
 // Only the view moves: the box stays on the cell the keys put it on, so every string of a
 // tall staff can be reached while the view follows.
 void CursorBox::follow_cursor() {
     if (!follow_checked_) return;
-    if (!host_.vscroll_visible()) return;
+    if (!host_.view_scrolls_down()) return;
     const double top = top_;
     if (top <= 2) {
-        if (host_.vscroll_value() != host_.vscroll_minimum()) {
-            host_.set_vscroll_value(host_.vscroll_minimum());
-        }
+        host_.scroll_view_down_to(0);
         return;
     }
-    const int maximum = host_.vscroll_maximum();
     if (top >= follow_limit_row(doc_.model().num_lines)) {
-        if (host_.vscroll_value() != maximum) host_.set_vscroll_value(maximum);
+        host_.scroll_view_down_to(1);
         return;
     }
     const double page_rows = static_cast<double>(doc_.Picture1().size().height()) / kRowPixels;
     if (page_rows <= 0) return;
-    host_.set_vscroll_value(static_cast<int>(std::lround(top / page_rows * maximum)));
+    host_.scroll_view_down_to(top / page_rows);
 }
 
 void CursorBox::menu_cr_Click(int index) {
-    if (index < 0 || index >= static_cast<int>(kMotions.size())) return;
-    cursor_motion_ = kMotions[static_cast<std::size_t>(index)];
+    if (index < 0 || index > int(CursorMotion::DiagonalDown)) return;
+    cursor_motion_ = CursorMotion(index);
     emit settingsChanged();
 }
 
 void CursorBox::menu_cr_refresh_Click() {
-    entry_refresh_ =
-        entry_refresh_ == QLatin1String("on") ? QStringLiteral("off") : QStringLiteral("on");
+    entry_refresh_ = entry_refresh_ == EntryRefresh::On ? EntryRefresh::Off : EntryRefresh::On;
     emit settingsChanged();
 }
 
@@ -168,21 +167,12 @@ void CursorBox::mnu_follow_Click() {
     emit settingsChanged();
 }
 
-void CursorBox::restore_settings(int motion_index, bool refresh, bool follow) {
-    if (motion_index >= 0 && motion_index < static_cast<int>(kMotions.size()))
-        cursor_motion_ = kMotions[static_cast<std::size_t>(motion_index)];
+void CursorBox::restore_settings(CursorMotion motion, bool refresh, bool follow) {
+    cursor_motion_ = motion;
     // Refresh starts neither on nor off; only a stored "on" changes that.
-    if (refresh != refresh_on())
-        entry_refresh_ = refresh ? QStringLiteral("on") : QStringLiteral("off");
+    if (refresh != refresh_on()) entry_refresh_ = refresh ? EntryRefresh::On : EntryRefresh::Off;
     follow_checked_ = follow;
     emit settingsChanged();
-}
-
-int CursorBox::checked_motion_index() const {
-    for (std::size_t i = 0; i < kMotions.size(); ++i) {
-        if (cursor_motion_ == kMotions[i]) return static_cast<int>(i);
-    }
-    return -1;
 }
 
 }  // namespace strumix

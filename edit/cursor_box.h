@@ -8,6 +8,13 @@ namespace strumix {
 class Document;
 class EditHost;
 
+// Where the box goes after a number or harmonic is written: the Cursor Motion items, in menu
+// order ("u", "d", "r", "ur", "dr").
+enum class CursorMotion { Up, Down, Right, DiagonalUp, DiagonalDown };
+// "Re&fresh": the entry emptied after each advance when on. Neither on nor off at start-up,
+// which counts as off.
+enum class EntryRefresh { Unset, On, Off };
+
 // The cursor box `location`: a window element over the page that sits on one note cell and
 // shows the entry typed so far, never part of the picture. Its place is in character cells,
 // whatever unit the page is in. It also keeps the settings that move it: the cursor motion,
@@ -30,6 +37,9 @@ public:
     void set_visible(bool visible);
 
     void cursor_home();
+    // The row above the first string, as after an open: clear of the page's numbers, the view
+    // following.
+    void place_above_page();
     void cursor_left();
     void cursor_right();
     void cursor_up();
@@ -38,16 +48,15 @@ public:
     void advance();
     void follow_cursor();
 
-    const QString& cursor_motion() const { return cursor_motion_; }
-    // "on", "off" or unset (counts as "off").
-    bool refresh_on() const { return entry_refresh_ == QLatin1String("on"); }
+    CursorMotion cursor_motion() const { return cursor_motion_; }
+    EntryRefresh entry_refresh() const { return entry_refresh_; }
+    bool refresh_on() const { return entry_refresh_ == EntryRefresh::On; }
     bool follow_checked() const { return follow_checked_; }
     void menu_cr_Click(int index);
     void menu_cr_refresh_Click();
     void mnu_follow_Click();
-    // The motion settings a previous run left: motion as the menu's index, Refresh, Follow.
-    void restore_settings(int motion_index, bool refresh, bool follow);
-    int checked_motion_index() const;
+    // The motion settings a previous run left.
+    void restore_settings(CursorMotion motion, bool refresh, bool follow);
 
 signals:
     // The box moved, its entry changed or it was shown or hidden.
@@ -62,8 +71,8 @@ private:
     double top_ = 3;
     QString caption_;
     bool visible_ = true;
-    QString cursor_motion_ = QStringLiteral("r");
-    QString entry_refresh_;
+    CursorMotion cursor_motion_ = CursorMotion::Right;
+    EntryRefresh entry_refresh_ = EntryRefresh::Unset;
     bool follow_checked_ = false;
 };
 

@@ -12,17 +12,17 @@ namespace strumix {
 // drag's unit, whichever way the drag went.
 QRect spanned_rect(int x1, int y1, int x2, int y2);
 
-// Cuts `section` (in the page's current unit) out of the page: from one unit above and left of
-// its corner to one unit short of its far edges everything turns white, then the staff lines,
-// bar lines, captions and string names of the whole page are drawn again over it. The page's
-// scale is left as it was.
-void cut_section(PagePicture& page, const LayoutModel& model, const QRect& section);
+// Cuts `section` (in `unit`) out of the page: from one unit above and left of its corner to one
+// unit short of its far edges everything turns white, then the staff lines, bar lines, captions
+// and string names of the whole page are drawn again over it.
+void cut_section(PagePicture& page, const LayoutModel& model, const QRect& section, PageUnit unit);
 
 // "Cut section of image": a drag spans the rubber band `box`; the release cuts it out.
 class EraseTool : public Tool {
 public:
-    explicit EraseTool(ToolContext context) : ctx_(std::move(context)) {}
+    using Tool::Tool;
 
+    void begin() override;
     void press(QPointF at) override;
     void move(QPointF at) override;
     void release(QPointF at) override;
@@ -32,7 +32,6 @@ private:
     // The band over the rectangle spanned by the drag, shown in pixels.
     void place_box_band();
 
-    ToolContext ctx_;
     Drag drag_;
 };
 

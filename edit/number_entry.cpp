@@ -1,8 +1,8 @@
 #include "edit/number_entry.h"
 
 #include "document/document.h"
-#include "document/questions.h"
 #include "edit/cursor_box.h"
+#include "edit/edit_host.h"
 
 namespace strumix {
 
@@ -34,13 +34,27 @@ bool page_key(int key, Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-bool NumberEntry::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers, bool entering) {
+void NumberEntry::begin() {
+    PaletteState& state = ctx_.state;
+    state.pointer = PagePointer::Default;
+    state.current_tool = ToolId::Numbers;
+    state.unit = PageUnit::Characters;
+    ctx_.cursor.set_caption(QString());
+    ctx_.cursor.set_visible(true);
+    state.show_status(ToolId::Numbers);
+    state.slidewin_visible = false;
+    ctx_.host.focus_page();
+}
+
+bool NumberEntry::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (!page_key(key, modifiers)) return false;
+    const bool entering = this->entering();
+    CursorBox& cursor = ctx_.cursor;
     if (entering) {
-        cursor_.follow_cursor();
-        doc_.Picture1().set_scale_mode(ScaleMode::Characters);
+        cursor.follow_cursor();
+        ctx_.state.unit = PageUnit::Characters;
     }
-    QString entry = cursor_.caption();
+    QString entry = cursor.caption();
     switch (key) {
         case Qt::Key_X:
             entry = QStringLiteral("X");
@@ -55,16 +69,16 @@ bool NumberEntry::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers, boo
             break;
         // The arrows steer the cursor box, which only number entry shows.
         case Qt::Key_Left:
-            if (entering) cursor_.cursor_left();
+            if (entering) cursor.cursor_left();
             break;
         case Qt::Key_Right:
-            if (entering) cursor_.cursor_right();
+            if (entering) cursor.cursor_right();
             break;
         case Qt::Key_Up:
-            if (entering) cursor_.cursor_up();
+            if (entering) cursor.cursor_up();
             break;
         case Qt::Key_Down:
-            if (entering) cursor_.cursor_down();
+            if (entering) cursor.cursor_down();
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -76,60 +90,59 @@ bool NumberEntry::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers, boo
             if (entry.size() >= 3) entry = entry.right(1);
             break;
     }
-    cursor_.set_caption(entry);
+    cursor.set_caption(entry);
     return true;
 }
 
 void NumberEntry::write_entry() {
-    doc_.take_undo_copy();
-    QString entry = cursor_.caption();
+    Document& doc = ctx_.doc;
+    CursorBox& cursor = ctx_.cursor;
+    doc.take_undo_copy();
+    QString entry = cursor.caption();
     // A single digit or X stands in the right-hand half of the two-column cell.
     if (entry.size() == 1) entry.prepend(QLatin1Char(' '));
-    cursor_.set_caption(entry);
+    cursor.set_caption(entry);
     if (!entry.isEmpty()) {
-        PagePicture& page = doc_.Picture1();
-        // The box's cell in whatever unit the page is in at the moment.
-        page.set_current(page.from_pixels_x(cursor_.left() * kColumnPixels),
-                         page.from_pixels_y(cursor_.top() * kRowPixels));
-        page.set_bold(false);
-        page.set_underline(false);
-        page.set_fore_color(Qt::black);
-        page.print(entry, false);
+        const QPoint cell = pixel_at(cursor.left(), cursor.top(), PageUnit::Characters);
+        doc.Picture1().draw([&](PageDrawing& page) { page.text(cell, entry); });
     }
     advance();
 }
 
 void NumberEntry::advance() {
-    cursor_.advance();
-    if (cursor_.refresh_on()) cursor_.set_caption(QString());
-    cursor_.follow_cursor();
+    CursorBox& cursor = ctx_.cursor;
+    cursor.advance();
+    if (cursor.refresh_on()) cursor.set_caption(QString());
+    cursor.follow_cursor();
 }
 
 // A diamond around the number under the box; the number itself stays as it is.
-void NumberEntry::insert_harmonic(bool entering) {
-    if (!entering || !cursor_.visible()) {
-        questions_.message(
+void NumberEntry::insert_harmonic() {
+    CursorBox& cursor = ctx_.cursor;
+    if (!entering() || !cursor.visible()) {
+        ctx_.host.message(
             QStringLiteral("You must be in 'Insert Numbers' mode to insert a harmonic. Click the "
                            "2nd tool, or right click image with your mouse. Then place box over "
                            "note to make harmonic, and hit Ctrl-H."),
             QStringLiteral("Can't insert Harmonic"), MessageIcon::None);
         return;
     }
-    PagePicture& page = doc_.Picture1();
-    page.set_scale_mode(ScaleMode::Characters);
-    const double l = cursor_.left();
-    const double t = cursor_.top();
+    ctx_.state.unit = PageUnit::Characters;
+    const double l = cursor.left();
+    const double t = cursor.top();
     constexpr double w = CursorBox::kWidth;
     constexpr double h = CursorBox::kHeight;
-    const QPointF top(l + w / 2.5, t - h / 6);
-    const QPointF right(l + w, t + h / 2);
-    const QPointF bottom(l + w / 2.5, t + h + h / 6);
-    const QPointF left(l - w / 4, t + h / 2);
-    page.set_fore_color(Qt::black);
-    page.line(top.x(), top.y(), right.x(), right.y());
-    page.line(right.x(), right.y(), bottom.x(), bottom.y());
-    page.line(bottom.x(), bottom.y(), left.x(), left.y());
-    page.line(left.x(), left.y(), top.x(), top.y());
+    auto corner = [](double x, double y) { return pixel_at(x, y, PageUnit::Characters); };
+    const QPoint top = corner(l + w / 2.5, t - h / 6);
+    const QPoint right = corner(l + w, t + h / 2);
+    const QPoint bottom = corner(l + w / 2.5, t + h + h / 6);
+    const QPoint left = corner(l - w / 4, t + h / 2);
+    ctx_.doc.Picture1().draw([&](PageDrawing& page) {
+        page.line(top, right);
+        page.line(right, bottom);
+        page.line(bottom, left);
+        page.line(left, top);
+    });
     advance();
 }
 

@@ -4,6 +4,7 @@
 
 #include "document/busy_pointer.h"
 #include "document/document.h"
+#include "edit/cursor_box.h"
 #include "edit/whole_units.h"
 #include "page/glyphs.h"
 
@@ -39,27 +40,31 @@ SlurArc slur_arc(int start_x, int start_y, int end_x) {
     return arc;
 }
 
-QString slur_letter(int tool) {
-    return (tool >= kToolHammer && tool <= kToolSlide)
-               ? QString::fromLatin1(kSlurLetters[std::size_t(tool - kToolHammer)])
+QString slur_letter(int index) {
+    return (index >= 0 && index < kSlurCount)
+               ? QString::fromLatin1(kSlurLetters[std::size_t(index)])
                : QString();
 }
 
-int slur_letter_left(int tool, int mid_x) { return mid_x - (tool == kToolHammerPull ? 180 : 50); }
-
-namespace {
-
-QLine pixel_line(const PagePicture& page, int x1, int y1, int x2, int y2) {
-    auto px = [&page](double v) { return static_cast<int>(std::lround(page.to_pixels_x(v))); };
-    auto py = [&page](double v) { return static_cast<int>(std::lround(page.to_pixels_y(v))); };
-    return QLine(px(x1), py(y1), px(x2), py(y2));
+int slur_letter_left(int index, int mid_x) {
+    return mid_x - (index == slur_index(ToolId::HammerPull) ? 180 : 50);
 }
 
-}  // namespace
+void SlurTool::begin() {
+    PaletteState& state = ctx_.state;
+    const ToolId tool = slur_tool(kind_);
+    state.current_tool = tool;
+    state.unit = PageUnit::Twips;
+    ctx_.cursor.set_visible(false);
+    state.show_status(tool);
+    // The draw options are offered with the slide tool only, although every slur reads them.
+    state.slidewin_visible = slide();
+}
 
 void SlurTool::show_band() {
-    ctx_.overlay.line1 =
-        pixel_line(ctx_.doc.Picture1(), drag_.start_x, drag_.start_y, drag_.end_x, drag_.end_y);
+    const PageUnit unit = ctx_.state.unit;
+    ctx_.overlay.line1 = QLine(pixel_at(drag_.start_x, drag_.start_y, unit),
+                               pixel_at(drag_.end_x, drag_.end_y, unit));
     ctx_.overlay_changed();
 }
 
@@ -76,7 +81,7 @@ void SlurTool::move(QPointF at) {
     drag_.end_x = whole_unit(at.x());
     drag_.end_y = drag_.start_y;
     // Only a slide drawn as a line follows the pointer up and down; arcs are level.
-    if (kind_ == kToolSlide && ctx_.opt[1]) drag_.end_y = whole_unit(at.y());
+    if (slide() && ctx_.opt.line) drag_.end_y = whole_unit(at.y());
     show_band();
 }
 
@@ -84,10 +89,11 @@ void SlurTool::release(QPointF at) {
     if (!drag_.mouse_is_down) return;
     drag_.mouse_is_down = false;
     PagePicture& page = ctx_.doc.Picture1();
-    const bool slide = kind_ == kToolSlide;
-    if (slide && ctx_.opt[1]) {
-        page.set_fore_color(Qt::black);
-        page.line(drag_.start_x, drag_.start_y, drag_.end_x, drag_.end_y);
+    const PageUnit unit = ctx_.state.unit;
+    if (slide() && ctx_.opt.line) {
+        const QPoint from = pixel_at(drag_.start_x, drag_.start_y, unit);
+        const QPoint to = pixel_at(drag_.end_x, drag_.end_y, unit);
+        page.draw([&](PageDrawing& drawing) { drawing.line(from, to); });
         drag_.start_y = drag_.end_y;
         // Slurs take no undo copy, so only a commit lets New and Open see the page has changed;
         // without it slurs drawn on a fresh page would be thrown away without a question.
@@ -101,22 +107,26 @@ void SlurTool::release(QPointF at) {
     // Released at or left of the press: no arc and no letter; a slide's line stays.
     if (drag_.end_x <= drag_.start_x) return;
     BusyPointer busy;
-    bool drew = false;
-    if (slide && !ctx_.opt[0]) {
+    const bool arc_drawn = !(slide() && !ctx_.opt.arc);
+    if (!arc_drawn)
         letter_row = drag_.start_y <= drag_.end_y ? drag_.end_y - 300 : drag_.start_y - 150;
-    } else {
-        page.set_fore_color(Qt::black);
-        page.arc(arc.mid_x, arc.centre_y(), arc.radius, kSlurArcStart, kSlurArcEnd, arc.aspect);
-        drew = true;
-    }
-    if (ctx_.opt[2]) {
-        page.set_bold(false);
-        page.set_underline(false);
-        page.set_current(slur_letter_left(kind_, arc.mid_x), letter_row);
-        page.print(slur_letter(kind_));
-        drew = true;
-    }
-    if (drew) ctx_.doc.commit_page();
+    if (!arc_drawn && !ctx_.opt.letter) return;
+    page.draw([&](PageDrawing& drawing) {
+        if (arc_drawn) {
+            const double rx = arc.radius * unit_pixels_x(unit);
+            const double ry = rx * arc.aspect;
+            const QPointF centre = to_pixels(QPointF(arc.mid_x, arc.centre_y()), unit);
+            constexpr double kSixteenthsPerRadian = 16.0 * 180.0 / 3.14159265358979323846;
+            drawing.arc(QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry),
+                        static_cast<int>(std::lround(kSlurArcStart * kSixteenthsPerRadian)),
+                        static_cast<int>(
+                            std::lround((kSlurArcEnd - kSlurArcStart) * kSixteenthsPerRadian)));
+        }
+        if (ctx_.opt.letter)
+            drawing.text(pixel_at(slur_letter_left(kind_, arc.mid_x), letter_row, unit),
+                         slur_letter(kind_));
+    });
+    ctx_.doc.commit_page();
 }
 
 void SlurTool::cancel() {

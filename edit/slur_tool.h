@@ -19,9 +19,10 @@ struct SlurArc {
 
 SlurArc slur_arc(int start_x, int start_y, int end_x);
 
-// The letter printed above a slur tool's arc and its left edge for an arc centred on `mid_x`.
-QString slur_letter(int tool);
-int slur_letter_left(int tool, int mid_x);
+// The letter printed above a slur tool's arc (by its index, 0 hammer-on to 3 slide) and its
+// left edge for an arc centred on `mid_x`.
+QString slur_letter(int index);
+int slur_letter_left(int index, int mid_x);
 
 // The arc's angles: the upper quarter of the ellipse, with π as the program has always taken it.
 inline constexpr double kSlurPi = 3.14159;
@@ -33,8 +34,9 @@ inline constexpr double kSlurArcEnd = 3 * kSlurPi / 4;
 // letter the draw options ask for. A slide drawn as a line follows the pointer up and down.
 class SlurTool : public Tool {
 public:
-    SlurTool(ToolContext context, int kind) : ctx_(std::move(context)), kind_(kind) {}
+    SlurTool(ToolContext context, int kind) : Tool(std::move(context)), kind_(kind) {}
 
+    void begin() override;
     void press(QPointF at) override;
     void move(QPointF at) override;
     void release(QPointF at) override;
@@ -42,8 +44,8 @@ public:
 
 private:
     void show_band();
+    bool slide() const { return kind_ == slur_index(ToolId::Slide); }
 
-    ToolContext ctx_;
     int kind_;
     Drag drag_;
 };

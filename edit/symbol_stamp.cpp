@@ -6,10 +6,9 @@
 namespace strumix {
 
 void stamp_symbol(PagePicture& page, const QImage& symbol, QPointF at) {
-    page.set_scale_mode(ScaleMode::Pixels);
     const QPoint top_left(whole_unit(at.x() - symbol.width() / 2.0),
                           whole_unit(at.y() - symbol.height() / 2.0));
-    page.and_copy(symbol, top_left);
+    page.draw([&](PageDrawing& drawing) { drawing.and_copy(symbol, top_left); });
 }
 
 }  // namespace strumix

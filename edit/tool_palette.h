@@ -5,11 +5,13 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "edit/cursor_box.h"
 #include "edit/erase_tool.h"
 #include "edit/number_entry.h"
 #include "edit/slur_tool.h"
+#include "edit/symbol_carry.h"
 #include "edit/tool.h"
 
 namespace strumix {
@@ -17,12 +19,9 @@ namespace strumix {
 class Document;
 class EditHost;
 
-enum class PagePointer { Default, CrossHair };
-
-// The tool strip's state and the tools behind it: which tool is in use (`current_tool`), the
-// status box text, the slide tool's option strip and draw options, the notation symbol being
-// carried, and the cursor box. The page view hands its mouse and key events here, in the
-// page's current unit, and they go on to the tool in use.
+// The tool strip and the tools behind it: it chooses the tool in use, and the tool sets itself
+// up. The page view hands its mouse here in page pixels, turned into the page's current unit for
+// the tool in use, and its keys as Qt gives them.
 class ToolPalette : public QObject {
     Q_OBJECT
 
@@ -33,36 +32,40 @@ public:
     CursorBox& location() { return cursor_; }
     const CursorBox& location() const { return cursor_; }
     const Overlay& overlay() const { return overlay_; }
-    int current_tool() const { return current_tool_; }
-    const QString& status_text() const { return status_text_; }
-    bool slidewin_visible() const { return slidewin_visible_; }
+    const PaletteState& state() const { return state_; }
+    ToolId current_tool() const { return state_.current_tool; }
+    PageUnit unit() const { return state_.unit; }
+    const QString& status_text() const { return state_.status_text; }
+    bool slidewin_visible() const { return state_.slidewin_visible; }
     const DrawOptions& opt() const { return opt_; }
-    PagePointer page_pointer() const { return pointer_; }
-    // The notation symbol the pointer carries, or -1.
-    int carried_symbol() const { return carried_; }
+    PagePointer page_pointer() const { return state_.pointer; }
+    std::optional<int> carried_symbol() const { return state_.carried; }
+    // The button shown pressed: the carried symbol's, otherwise the tool in use.
+    ToolId shown_tool() const;
 
     // The tools as the program starts: number entry, the cursor box at home.
     void start();
     // The draw options a previous run left ("&Arc", "&Line", "&Letter"), no tool changed.
     void restore_opt(const DrawOptions& options);
 
-    // The tool strip.
+    // Chooses a tool of the strip (a notation symbol is picked up to be carried).
+    void select(ToolId tool);
+    // The strip's controls, as they are named.
     void btn_mode_Click(int index);
-    void btn_edit_Click();
+    void btn_edit_Click() { select(ToolId::Erase); }
     void pic_tool_Click(int index);
     void btn_bend_Click(int index);
     void opt_Click(int index, bool value);
-    void Form_Click();
+    void Form_Click() { btn_mode_Click(0); }
 
-    // Where a carried symbol is let go: on the page it is stamped (`at` in pixels), over the
-    // bare window it is thrown away and number entry returns, over any other control nothing
-    // happens but the carry ends.
-    void Picture1_DragDrop(int symbol, QPointF at);
-    void Form_DragDrop(int symbol);
+    // Where a carried symbol is let go: on the page (`at` in pixels), over the bare window, or
+    // over any other control.
+    void Picture1_DragDrop(QPointF at);
+    void Form_DragDrop();
     void drop_elsewhere();
 
-    // The page's mouse, in the page's current unit, and its keys as Qt gives them (false for a
-    // key the page does not know).
+    // The page's mouse, in page pixels, and its keys as Qt gives them (false for a key the page
+    // does not know).
     void Picture1_MouseDown(Qt::MouseButton button, QPointF at);
     void Picture1_MouseMove(QPointF at);
     void Picture1_MouseUp(QPointF at);
@@ -70,6 +73,8 @@ public:
 
     void mnu_harmonic_Click();
     void mnu_title_Click();
+    // The view back at the top of the page, as after an open.
+    void show_page_top();
 
 signals:
     // The tool in use, the status text, the option strip, the pointer or the carried symbol.
@@ -77,24 +82,22 @@ signals:
     void overlayChanged();
 
 private:
+    ToolContext context();
     // The tool that takes the page's mouse, or none (number entry places nothing by mouse).
     Tool* tool_in_use();
-    void set_status(const QString& name);
+    void cancel_drags();
 
     Document& doc_;
     EditHost& host_;
     CursorBox cursor_;
     Overlay overlay_;
-    DrawOptions opt_ = {false, true, true};
-    int current_tool_ = kToolNumbers;
-    QString status_text_ = QStringLiteral("Selected Tool: Insert Numbers");
-    bool slidewin_visible_ = true;
-    PagePointer pointer_ = PagePointer::Default;
-    int carried_ = -1;
+    DrawOptions opt_;
+    PaletteState state_;
 
     NumberEntry numbers_;
     EraseTool erase_;
-    std::array<std::unique_ptr<SlurTool>, 4> slurs_;
+    std::array<std::unique_ptr<SlurTool>, kSlurCount> slurs_;
+    SymbolCarry carry_;
 };
 
 }  // namespace strumix

@@ -3,24 +3,25 @@
 #include <QString>
 #include <vector>
 
+#include "edit/tool_id.h"
+
 namespace strumix {
 
-enum class ToolGroup { Erase, Numbers, Slur, Symbol };
-
-// One button of the tool strip, left to right.
+// One button of the tool strip.
 struct ToolButtonEntry {
-    ToolGroup group;
-    int index;     // index within its control array
-    QString name;  // object name: "btn_edit", "btn_mode_0", "pic_tool_3", "btn_bend_4"
+    ToolId tool;
+    QString name;  // the control's name: "btn_edit", "btn_mode_0", "pic_tool_3", "btn_bend_4"
     int left_twips;
     QString tag;
     QString status;  // shown after "Selected Tool: "
     QString icon;    // resource path
 };
 
+// The strip's buttons, left to right.
 const std::vector<ToolButtonEntry>& tool_strip();
+const ToolButtonEntry& tool_entry(ToolId tool);
 
-// The name the status box shows after "Selected Tool: " for a tool of the strip.
-QString tool_status_name(ToolGroup group, int index);
+// The name the status box shows after "Selected Tool: ".
+inline QString tool_status_name(ToolId tool) { return tool_entry(tool).status; }
 
 }  // namespace strumix

@@ -16,8 +16,8 @@
 #include "document/questions.h"
 #include "page/glyphs.h"
 #include "page/page_font.h"
-#include "page/program.h"
-#include "page/units.h"
+#include "page/page_geometry.h"
+#include "page/program_facts.h"
 #include "widgets/panels.h"
 
 namespace strumix {

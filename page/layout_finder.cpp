@@ -1,18 +1,20 @@
 #include "page/layout_finder.h"
 
-#include <cmath>
-
+#include "page/page_geometry.h"
+#include "page/page_ink.h"
 #include "page/text_reader.h"
-#include "page/units.h"
 
 namespace strumix {
 
 namespace {
 
-// Where a page's first bar and its string lines start, in pixels.
-constexpr int kFirstBar = 52;
+using page_pixels::kFirstBar;
+using page_pixels::kFixedWidth;
+using page_pixels::kLineInRow;
+using page_pixels::kShortfallPerMeasure;
+using page_pixels::kWidthPerNote;
 
-bool black(const QImage& page, int x, int y) { return qGray(page.pixel(x, y)) < 128; }
+bool black(const QImage& page, int x, int y) { return ink_at(page, x, y); }
 
 }  // namespace
 
@@ -22,21 +24,25 @@ std::optional<LayoutModel> find_layout(const QImage& source) {
                             : source.convertToFormat(QImage::Format_RGB32);
     const int width = page.width();
     const int height = page.height();
-    // Width 76 + 24·(n + 1)·a pixels, height a whole number of rows.
-    if (height % kRowPixels != 0 || width < 76 + 48 || (width - 76) % 24 != 0) return std::nullopt;
-    const int product = (width - 76) / 24;
+    // Width 76 + 24·(n + 1)·a pixels, height a whole number of rows; at least one note, and
+    // one measure, across.
+    if (height % kRowPixels != 0 || width < kFixedWidth + 2 * kWidthPerNote ||
+        (width - kFixedWidth) % kWidthPerNote != 0)
+        return std::nullopt;
+    const int product = (width - kFixedWidth) / kWidthPerNote;
     const int rows = height / kRowPixels;
     // String lines run unbroken from the first bar at least to where the last bar stands when
-    // there are four measures across.
-    const int span_end = kFirstBar + 24 * product - 32;
+    // there are as many measures across as a page can have.
+    const int span_end =
+        kFirstBar + kWidthPerNote * product - kShortfallPerMeasure * kMaxMeasuresAcross;
     auto line_at = [&](int row) {
-        const int y = row * kRowPixels + kRowPixels / 2;
+        const int y = row * kRowPixels + kLineInRow;
         for (int x = kFirstBar; x <= span_end; ++x)
             if (!black(page, x, y)) return false;
         return true;
     };
     LayoutModel model;
-    int row = 3;
+    int row = page_cells::kFirstStaffRow;
     int staffs = 0;
     while (row < rows && line_at(row)) {
         if (staffs == kMaxStaffs) return std::nullopt;
@@ -45,7 +51,7 @@ std::optional<LayoutModel> find_layout(const QImage& source) {
         if (strings > kMaxStrings) return std::nullopt;
         model.line_props[staffs].num_strings = strings;
         ++staffs;
-        row += 2;
+        row += page_cells::kStaffStep - 1;
     }
     if (staffs == 0) return std::nullopt;
     model.num_lines = staffs;
@@ -55,22 +61,22 @@ std::optional<LayoutModel> find_layout(const QImage& source) {
         bool string_row = false;
         for (int i = 0; i < staffs; ++i)
             string_row |= r >= model.first_row(i) && r <= model.last_row(i);
-        if (!string_row && r >= 3 && line_at(r)) return std::nullopt;
+        if (!string_row && r >= page_cells::kFirstStaffRow && line_at(r)) return std::nullopt;
     }
     // The last bar, where the string lines end: the fewest columns any string line runs on.
     int line_end = width;
     for (int i = 0; i < staffs; ++i) {
         for (int s = 0; s < model.num_strings(i); ++s) {
-            const int y = model.string_row(i, s) * kRowPixels + kRowPixels / 2;
+            const int y = model.string_line_y_pixels(i, s);
             int x = kFirstBar;
             while (x + 1 < width && black(page, x + 1, y)) ++x;
             line_end = std::min(line_end, x);
         }
     }
     // The last bar stands at 52 + 24·(n + 1)·a − 8·a.
-    const int shortfall = kFirstBar + 24 * product - line_end;
-    if (shortfall % 8 != 0) return std::nullopt;
-    const int across = shortfall / 8;
+    const int shortfall = kFirstBar + kWidthPerNote * product - line_end;
+    if (shortfall % kShortfallPerMeasure != 0) return std::nullopt;
+    const int across = shortfall / kShortfallPerMeasure;
     if (across < 1 || across > kMaxMeasuresAcross || product % across != 0) return std::nullopt;
     model.measures_across = across;
     model.notes_per_measure = product / across - 1;
@@ -80,9 +86,9 @@ std::optional<LayoutModel> find_layout(const QImage& source) {
     // Every bar stands where the layout puts it.
     for (int i = 0; i < staffs; ++i) {
         for (int j = 0; j <= across; ++j) {
-            const int x = int(std::lround(model.measure_left(j) * kColumnPixels));
-            for (int y = model.first_row(i) * kRowPixels + 8;
-                 y <= model.last_row(i) * kRowPixels + 8; ++y)
+            const int x = model.bar_x(j);
+            for (int y = model.string_line_y_pixels(i, 0);
+                 y <= model.string_line_y_pixels(i, model.num_strings(i) - 1); ++y)
                 if (!black(page, x, y)) return std::nullopt;
         }
     }

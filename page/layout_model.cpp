@@ -40,20 +40,23 @@ void LayoutModel::fill_defaults() {
 }
 
 void LayoutModel::recompute_staff_rows() {
-    line_props[0].first_row = 3;
+    line_props[0].first_row = page_cells::kFirstStaffRow;
     line_props[0].last_row = line_props[0].first_row + line_props[0].num_strings - 1;
     for (int i = 1; i < kMaxStaffs; ++i) {
-        line_props[i].first_row = line_props[i - 1].last_row + 3;
+        line_props[i].first_row = line_props[i - 1].last_row + page_cells::kStaffStep;
         line_props[i].last_row = line_props[i].first_row + line_props[i].num_strings - 1;
     }
 }
 
 double LayoutModel::page_width_columns() const {
-    return 6.5 + 3.0 * (notes_per_measure + 1) * measures_across + 3;
+    return page_cells::kFirstBar +
+           double(page_cells::kNoteStep) * (notes_per_measure + 1) * measures_across +
+           page_cells::kRightMargin;
 }
 
 int LayoutModel::page_height_rows() const {
-    int rows = 2;
+    // The top margin, then each staff with its caption row above and an empty row below.
+    int rows = page_cells::kMarginRows;
     for (int i = 0; i < num_lines; ++i) rows += 1 + line_props[i].num_strings + 1;
     return rows;
 }

@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-#include "page/units.h"
+#include "page/page_geometry.h"
 
 namespace strumix {
 
@@ -52,25 +52,39 @@ struct LayoutModel {
     int last_row(int staff) const { return line_props[staff].last_row; }
     int num_strings(int staff) const { return line_props[staff].num_strings; }
 
-    // Derived positions, in character cells.
-    int measure_width() const { return 3 * notes_per_measure + 2; }
-    double measure_left(int measure) const { return 6.5 + measure * measure_width(); }
+    // Derived positions, in character cells (from the numbers in page_geometry.h).
+    int measure_width() const {
+        return page_cells::kNoteStep * notes_per_measure + page_cells::kBarGap;
+    }
+    double measure_left(int measure) const {
+        return page_cells::kFirstBar + measure * measure_width();
+    }
     double measure_right(int measure) const { return measure_left(measure + 1); }
     int note_column(int measure, int note) const {
-        return 8 + measure * measure_width() + 3 * note;
+        return page_cells::kFirstNote + measure * measure_width() + page_cells::kNoteStep * note;
     }
     int first_note_column(int measure) const { return note_column(measure, 0); }
     int last_note_column(int measure) const { return note_column(measure, notes_per_measure - 1); }
     int string_row(int staff, int string) const { return first_row(staff) + string; }
     double string_line_y(int staff, int string) const { return string_row(staff, string) + 0.5; }
-    static constexpr int label_column() { return 1; }
+    static constexpr int label_column() { return page_cells::kLabelColumn; }
     int caption_row(int staff) const { return first_row(staff) - 1; }
     double page_width_columns() const;
     int page_height_rows() const;
-    // The page size in pixels (and twips), as the page picture is sized.
+    static constexpr int home_column() { return page_cells::kHomeColumn; }
+    static constexpr int home_row() { return page_cells::kHomeRow; }
+
+    // The same in pixels, as the page is drawn.
     QSize page_size_pixels() const;
-    static constexpr int home_column() { return 8; }
-    static constexpr int home_row() { return 3; }
+    int bar_x(int measure) const { return static_cast<int>(measure_left(measure) * kColumnPixels); }
+    int string_line_y_pixels(int staff, int string) const {
+        return string_row(staff, string) * kRowPixels + page_pixels::kLineInRow;
+    }
+    // The two-column cell a fret number is written in, at a note column and a string.
+    QRect note_cell(int staff, int string, int measure, int note) const {
+        return QRect(note_column(measure, note) * kColumnPixels,
+                     string_row(staff, string) * kRowPixels, 2 * kColumnPixels, kRowPixels);
+    }
 };
 
 }  // namespace strumix

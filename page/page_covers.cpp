@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "page/glyphs.h"
+#include "page/page_ink.h"
 #include "page/text_reader.h"
 
 namespace strumix {
@@ -34,7 +35,7 @@ const std::vector<Stamp>& stamps() {
             QVector<QPoint> ink;
             for (int y = 0; y < flat.height(); ++y)
                 for (int x = 0; x < flat.width(); ++x)
-                    if (qGray(flat.pixel(x, y)) < 128) ink.append(QPoint(x, y));
+                    if (ink_at(flat, x, y)) ink.append(QPoint(x, y));
             list.push_back(stamp_of(std::move(ink)));
         }
         for (const char* letters : kSlurLetters)
@@ -50,10 +51,7 @@ PageCovers::PageCovers(const QImage& page, const QRect& area)
     : area_(area & page.rect()),
       mask_(std::size_t(std::max(0, area_.width() * area_.height())), 0) {
     if (area_.isEmpty()) return;
-    auto black = [&page](int x, int y) {
-        return x >= 0 && y >= 0 && x < page.width() && y < page.height() &&
-               qGray(page.pixel(x, y)) < 128;
-    };
+    auto black = [&page](int x, int y) { return ink_at(page, x, y); };
     for (const Stamp& stamp : stamps()) {
         if (stamp.ink.isEmpty()) continue;
         // Every place the stamp's bounds meet the area.

@@ -10,55 +10,45 @@ bool size_page(PagePicture& page, const LayoutModel& model, int measures_across,
 
 bool draw_blank_page(PagePicture& page, const LayoutModel& model, QString* error) {
     page.clear();
-    page.set_scale_mode(ScaleMode::Characters);
     if (!size_page(page, model, model.measures_across, error)) return false;
-    draw_staffs(page, model, model.measures_across);
-    draw_captions(page, model);
+    page.draw([&](PageDrawing& drawing) {
+        draw_staffs(drawing, model, model.measures_across);
+        draw_captions(drawing, model);
+    });
     return true;
 }
 
-void draw_staffs(PagePicture& page, const LayoutModel& model, int measures_across) {
-    const ScaleMode previous = page.scale_mode();
-    page.set_scale_mode(ScaleMode::Characters);
-    const PagePicture::Batch batch(page);
-    const int w = model.measure_width();
+void draw_staffs(PageDrawing& page, const LayoutModel& model, int measures_across) {
     for (int i = 0; i < model.num_lines; ++i) {
-        const double top = model.first_row(i) + 0.5;
-        const double bottom = model.last_row(i) + 0.5;
+        const int top = model.string_line_y_pixels(i, 0);
+        const int bottom = model.string_line_y_pixels(i, model.num_strings(i) - 1);
         for (int j = 0; j < measures_across; ++j) {
             // Adjacent measures share a bar position, so inner bars are drawn twice.
-            const double x = 6.5 + j * w;
-            page.line(x, top, x, bottom);
-            page.line(x + w, top, x + w, bottom);
+            const int left = model.bar_x(j);
+            const int right = model.bar_x(j + 1);
+            page.line(QPoint(left, top), QPoint(left, bottom));
+            page.line(QPoint(right, top), QPoint(right, bottom));
             for (int s = 0; s < model.num_strings(i); ++s) {
-                const double y = model.string_line_y(i, s);
-                page.line(x, y, x + w, y);
+                const int y = model.string_line_y_pixels(i, s);
+                page.line(QPoint(left, y), QPoint(right, y));
             }
         }
     }
-    page.set_scale_mode(previous);
 }
 
 QString string_label(int string, const QString& tuning) {
     return QStringLiteral(" %1-").arg(string + 1) + fixed_width(tuning, kTuningWidth);
 }
 
-void draw_captions(PagePicture& page, const LayoutModel& model) {
-    const ScaleMode previous = page.scale_mode();
-    page.set_scale_mode(ScaleMode::Characters);
-    const PagePicture::Batch batch(page);
+void draw_captions(PageDrawing& page, const LayoutModel& model) {
+    const int x = LayoutModel::label_column() * kColumnPixels;
     for (int i = 0; i < model.num_lines; ++i) {
         const LineProps& staff = model.line_props[i];
-        page.set_bold(true);
-        page.set_current(LayoutModel::label_column(), model.caption_row(i));
-        page.print(staff.caption);
-        page.set_bold(false);
-        for (int s = 0; s < staff.num_strings; ++s) {
-            page.set_current(LayoutModel::label_column(), model.string_row(i, s));
-            page.print(string_label(s, staff.tuning[s]));
-        }
+        page.text(QPoint(x, model.caption_row(i) * kRowPixels), staff.caption, {.bold = true});
+        for (int s = 0; s < staff.num_strings; ++s)
+            page.text(QPoint(x, model.string_row(i, s) * kRowPixels),
+                      string_label(s, staff.tuning[s]));
     }
-    page.set_scale_mode(previous);
 }
 
 }  // namespace strumix

@@ -6,9 +6,10 @@
 #include <mutex>
 
 #include "page/page_covers.h"
+#include "page/page_drawing.h"
 #include "page/page_font.h"
-#include "page/page_picture.h"
-#include "page/units.h"
+#include "page/page_geometry.h"
+#include "page/page_ink.h"
 
 namespace strumix {
 
@@ -90,10 +91,7 @@ public:
 
 private:
     int most_steps() const { return covers_ ? 200000 : 20000; }
-    bool ink(int x, int y) const {
-        return x >= 0 && y >= 0 && x < page_.width() && y < page_.height() &&
-               qGray(page_.pixel(x, y)) < 128;
-    }
+    bool ink(int x, int y) const { return ink_at(page_, x, y); }
     bool inside(int x, int y) const {
         return x >= left_ && x < right_ && y >= top_ && y < top_ + kRowPixels;
     }
@@ -178,18 +176,16 @@ QString settle_twins(QString text) {
 
 QVector<QPoint> printed_ink(const QString& text, bool bold) {
     constexpr int kPad = 8;
-    PagePicture scratch;
-    scratch.resize(QSize(2 * kPad + 16 * int(text.size()), 20), nullptr);
-    scratch.set_scale_mode(ScaleMode::Pixels);
-    scratch.set_bold(bold);
-    scratch.clear();
-    scratch.set_current(kPad, 0);
-    scratch.print(text, false);
-    const QImage& image = scratch.image();
+    QImage image(QSize(2 * kPad + 16 * int(text.size()), 20), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        PageDrawing drawing(image);
+        drawing.text(QPoint(kPad, 0), text, {.bold = bold});
+    }
     QVector<QPoint> ink;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) ink.append(QPoint(x - kPad, y));
+            if (ink_at(image, x, y)) ink.append(QPoint(x - kPad, y));
     return ink;
 }
 

@@ -14,8 +14,8 @@
 
 #include "page/glyphs.h"
 #include "page/page_font.h"
-#include "page/program.h"
-#include "page/units.h"
+#include "page/page_geometry.h"
+#include "page/program_facts.h"
 #include "widgets/panels.h"
 
 namespace strumix {

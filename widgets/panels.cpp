@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 #include "page/glyphs.h"
-#include "page/program.h"
+#include "page/program_facts.h"
 
 namespace strumix {
 

@@ -14,9 +14,9 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/assembly.h"
 #include "app/main_window.h"
 #include "app/page_widget.h"
-#include "app/program.h"
 #include "files/safe_write.h"
 #include "page/page_font.h"
 #include "support/fake_host.h"
@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
         // A page another run left waiting stays for the start that is asked about it.
         questions.answers.push_back(Answer::Unanswered);
     }
-    Program program(real_question ? nullptr : &questions, args[1]);
+    Assembly program(real_question ? nullptr : &questions, args[1]);
     program.start();
     program.end_on_quit_signals();
     if (real_question) {
@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
         std::printf("question=%s\n", qPrintable(q.text));
     }
     std::printf("ink=%d\n", ink_in_cell(doc.Picture1().image(), 8, 3));
-    std::printf("changed=%d\n", int(doc.page_counts_as_changed()));
+    std::printf("changed=%d\n", int(doc.unsaved(Document::Moment::Replacing)));
     std::printf("caption=%s\n", qPrintable(doc.caption()));
     return 0;
 }

@@ -7,7 +7,7 @@
 #include "page/page_font.h"
 #include "page/page_picture.h"
 #include "page/page_renderer.h"
-#include "page/program.h"
+#include "page/program_facts.h"
 
 // The program itself, as a user runs it from a shell: no display is needed for any of this.
 class TestCommandLine : public QObject {

@@ -11,11 +11,11 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "app/assembly.h"
 #include "app/help_file.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
 #include "app/page_widget.h"
-#include "app/program.h"
 #include "page/page_font.h"
 #include "support/fake_host.h"
 #include "title/title_window.h"
@@ -165,7 +165,7 @@ void HelpTest::every_menu_shortcut_is_explained() {
     QString text;
     for (int context : help.contexts()) text += plain(help.topic(context)->html);
     FakeQuestions questions;
-    Program program(&questions);
+    Assembly program(&questions);
     MainWindow& form1 = program.form1();
     for (QAction* action : form1.findChildren<QAction*>()) {
         if (action->shortcut().isEmpty()) continue;
@@ -253,7 +253,7 @@ void HelpTest::request_context_by_window_and_menu() {
     QFETCH(QString, item);
     QFETCH(int, context);
     FakeQuestions questions;
-    Program program(&questions);
+    Assembly program(&questions);
     MainWindow& form1 = program.form1();
     form1.show();
     QApplication::setActiveWindow(&form1);
@@ -295,7 +295,7 @@ void HelpTest::f1_in_a_dialog_opens_its_topic() {
     HelpKeyFilter filter;
     qApp->installEventFilter(&filter);
     FakeQuestions questions;
-    Program program(&questions);
+    Assembly program(&questions);
     MainWindow& form1 = program.form1();
     form1.show();
     QDialog dialog(&form1);

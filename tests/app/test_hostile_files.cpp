@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/assembly.h"
 #include "app/help_file.h"
 #include "app/main_window.h"
-#include "app/program.h"
 #include "files/page_file.h"
 #include "page/page_font.h"
 #include "support/fake_host.h"
@@ -124,13 +124,13 @@ private slots:
         if (kind == QLatin1String("folder")) QDir().mkpath(path);
         if (kind == QLatin1String("device")) path = QStringLiteral("/dev/null");
         ProgramSession run;
-        run.program.recent().set_paths({path});
-        run.program.open_recent(path);
+        run.program.flows().recent().set_paths({path});
+        run.program.flows().open_recent(path);
         QCOMPARE(run.host.messages.size(), size_t(1));
         QVERIFY2(run.host.messages.front().text.contains(said),
                  qPrintable(run.host.messages.front().text));
         QVERIFY(run.host.messages.front().text.contains(QLatin1String("taken off")));
-        QVERIFY(run.program.recent().paths().isEmpty());
+        QVERIFY(run.program.flows().recent().paths().isEmpty());
     }
 
     // Settings, help and the like that are a pipe are not waited on: the start goes on as if
@@ -141,7 +141,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         FakeQuestions host;
-        Program program(&host, QString(), settings);
+        Assembly program(&host, QString(), settings);
         program.start();
         QVERIFY(program.form1().action(QStringLiteral("option_save_settings"))->isChecked());
         QString error;
@@ -156,21 +156,21 @@ private slots:
         const QString file = dir.filePath(QStringLiteral("full.conf"));
         {
             FakeQuestions host;
-            Program program(&host, QString(), file);
+            Assembly program(&host, QString(), file);
             program.start();
             program.tools().location().menu_cr_Click(0);
-            program.store_settings();
+            program.flows().store_settings();
             QVERIFY(host.messages.empty());
         }
         const QByteArray good = samples::read(file);
         QVERIFY(good.contains("motion=0"));
         FakeQuestions host;
-        Program program(&host, QString(), file);
+        Assembly program(&host, QString(), file);
         program.start();
         program.tools().location().menu_cr_Click(4);
         {
             const FileSizeLimit full(20);
-            program.store_settings();
+            program.flows().store_settings();
         }
         QCOMPARE(host.messages.size(), size_t(1));
         QVERIFY2(host.messages.front().text.contains(QLatin1String("could not keep its settings")),
@@ -192,7 +192,7 @@ private slots:
             stored.setValue(QStringLiteral("window/geometry"), geometry);
         }
         FakeQuestions host;
-        Program program(&host, QString(), file);
+        Assembly program(&host, QString(), file);
         program.start();
         program.enter();
         const QRect screen = program.form1().screen()->availableGeometry();
@@ -203,7 +203,7 @@ private slots:
                                 .arg(program.form1().width())
                                 .arg(program.form1().height()) +
                             QStringLiteral(" on %1x%2").arg(screen.width()).arg(screen.height())));
-        const QByteArray kept = program.current_settings().window_geometry;
+        const QByteArray kept = program.flows().current_settings().window_geometry;
         QWidget again;
         QVERIFY(again.restoreGeometry(kept));
         QVERIFY(again.width() <= screen.width() && again.height() <= screen.height());
@@ -215,7 +215,7 @@ private slots:
         const QString root = dir.filePath(QStringLiteral("recovery-is-a-file"));
         samples::write(root, "not a folder");
         FakeQuestions host;
-        Program program(&host, root);
+        Assembly program(&host, root);
         program.start();
         program.enter();
         program.recovery().set_delay(1);

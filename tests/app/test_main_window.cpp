@@ -8,9 +8,9 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "app/assembly.h"
 #include "app/main_window.h"
 #include "app/page_widget.h"
-#include "app/program.h"
 #include "edit/tool_table.h"
 #include "page/page_font.h"
 
@@ -39,7 +39,7 @@ QStringList entries(const QMenu* menu) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Program> program;
+    std::unique_ptr<Assembly> program;
     MainWindow* form1 = nullptr;
 
 private slots:
@@ -49,7 +49,7 @@ private slots:
     }
 
     void init() {
-        program = std::make_unique<Program>();
+        program = std::make_unique<Assembly>();
         program->start();
         form1 = &program->form1();
         form1->resize(587, 397);

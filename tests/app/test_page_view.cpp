@@ -126,7 +126,7 @@ private slots:
         ProgramSession s;
         PageWidget* page = shown_page(s);
         QVERIFY(page);
-        s.tools.pic_tool_Click(kToolHammer);
+        s.tools.select(ToolId::Hammer);
         QTest::mousePress(page, Qt::LeftButton, {}, QPoint(150, 152));
         QTest::mouseMove(page, QPoint(190, 152));
         QTest::mouseMove(page, QPoint(230, 152));

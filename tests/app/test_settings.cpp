@@ -7,9 +7,9 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "app/assembly.h"
 #include "app/file_window.h"
 #include "app/main_window.h"
-#include "app/program.h"
 #include "files/page_file.h"
 #include "page/page_font.h"
 #include "support/fake_host.h"
@@ -22,7 +22,7 @@ namespace {
 // The program with a settings file of its own, started; `leave()` ends it as Exit would.
 struct Run {
     FakeQuestions host;
-    Program program;
+    Assembly program;
     explicit Run(const QString& settings) : program(&host, QString(), settings) { program.start(); }
     MainWindow& form1() { return program.form1(); }
     QAction* action(const char* name) { return form1().action(QString::fromLatin1(name)); }
@@ -75,8 +75,8 @@ private slots:
             first.program.tools().restore_opt({true, false, true});
             first.form1().set_zoom(3);
             first.program.file_window().set_folder(dir.path());
-            first.program.recent().add(riff);
-            first.program.recent().add(song);
+            first.program.flows().recent().add(riff);
+            first.program.flows().recent().add(song);
             first.form1().showNormal();
             first.form1().setGeometry(40, 50, 700, 500);
             first.leave();
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(next.program.tools().opt(), (DrawOptions{true, false, true}));
         QCOMPARE(next.form1().opt(1)->isChecked(), false);
         QCOMPARE(next.program.file_window().folder(), dir.path());
-        QCOMPARE(next.program.recent().paths(), QStringList({song, riff}));
+        QCOMPARE(next.program.flows().recent().paths(), QStringList({song, riff}));
         next.program.enter();
         QCOMPARE(next.form1().zoom(), 3);
         QVERIFY(!next.form1().isMaximized());
@@ -138,7 +138,7 @@ private slots:
             QCOMPARE(run.program.document().Picture1().size(), start.page_size_pixels());
             QVERIFY(run.action("menu_cr_2")->isChecked());
             QVERIFY(run.action("option_save_settings")->isChecked());
-            QVERIFY(run.program.recent().paths().isEmpty());
+            QVERIFY(run.program.flows().recent().paths().isEmpty());
             QCOMPARE(run.action("mnu_follow")->isChecked(), !settings.isEmpty());
             run.program.enter();
             QCOMPARE(run.form1().zoom(), 1);
@@ -150,7 +150,7 @@ private slots:
     // and taken off the list. Opened and saved pages go to the top, eight at most.
     void recent_pages_and_drops() {
         ProgramSession run;
-        RecentPages& recent = run.program.recent();
+        RecentPages& recent = run.program.flows().recent();
         QStringList paths;
         for (int i = 0; i < 10; ++i)
             paths.prepend(page_file(dir, QStringLiteral("p%1.tab").arg(i)));
@@ -170,7 +170,7 @@ private slots:
         QVERIFY(run.host.message_texts().last().contains(QStringLiteral("no longer exists")));
 
         run.host.answers = {Answer::No};
-        run.program.open_recent(paths[7]);
+        run.program.flows().open_recent(paths[7]);
         QCOMPARE(run.doc.file_path(), paths[7]);
         QCOMPARE(run.layout_shown, 1);
         QCOMPARE(recent.paths().first(), paths[7]);

@@ -4,10 +4,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "app/assembly.h"
+#include "app/carry_pointer.h"
 #include "app/main_window.h"
 #include "app/page_widget.h"
-#include "app/program.h"
-#include "app/symbol_carry.h"
 #include "page/glyphs.h"
 #include "page/page_font.h"
 #include "support/fake_host.h"
@@ -20,7 +20,7 @@ namespace {
 // The real main window, offscreen, at its start-up state.
 struct Window {
     FakeQuestions host;
-    Program program{&host};
+    Assembly program{&host};
     MainWindow& form1 = program.form1();
     Document& doc = program.document();
     ToolPalette& tools = program.tools();
@@ -32,7 +32,7 @@ struct Window {
         form1.form_resize();
     }
     PageWidget* page() { return form1.page(); }
-    SymbolCarry* carry() { return form1.findChild<SymbolCarry*>(); }
+    CarryPointer* carry() { return form1.findChild<CarryPointer*>(); }
     QToolButton* button(const char* name) { return form1.tool_button(QString::fromLatin1(name)); }
     // A point of the window's own surface, not covered by any control: with both scroll bars
     // up, the corner between them.
@@ -66,7 +66,7 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
         QTest::mouseRelease(half_bend, Qt::LeftButton);
         QVERIFY(w.carry()->active());
-        QCOMPARE(w.carry()->symbol(), 4);
+        QCOMPARE(w.tools.carried_symbol(), std::optional<int>(4));
         const QCursor* pointer = QGuiApplication::overrideCursor();
         QVERIFY(pointer);
         QCOMPARE(pointer->pixmap().size(), QSize(32, 32));
@@ -118,7 +118,7 @@ private slots:
         QVERIFY(!w.carry()->active());
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(!QWidget::mouseGrabber());
-        QCOMPARE(w.tools.carried_symbol(), -1);
+        QCOMPARE(w.tools.carried_symbol(), std::nullopt);
         const QVector<QPoint> changed = pixels::changed(before, w.doc.Picture1().image());
         if (target == QLatin1String("page")) {
             // The vibrato's 32 × 32 square, centred on the release.
@@ -131,13 +131,13 @@ private slots:
         QCOMPARE(w.form1.box_activity()->text(),
                  home ? QStringLiteral("Selected Tool: Insert Fret Numbers")
                       : QStringLiteral("Selected Tool: Vibrato"));
-        QCOMPARE(w.doc.Picture1().scale_mode(), home ? ScaleMode::Characters : ScaleMode::Pixels);
+        QCOMPARE(w.tools.unit(), home ? PageUnit::Characters : PageUnit::Pixels);
         QCOMPARE(w.page()->location()->isVisible(), home);
-        QCOMPARE(w.tools.current_tool(), kToolNumbers);
+        QCOMPARE(w.tools.current_tool(), ToolId::Numbers);
         // The page's own mouse handling is back.
-        w.tools.pic_tool_Click(kToolHammer);
+        w.tools.select(ToolId::Hammer);
         QTest::mouseClick(w.page(), Qt::RightButton, {}, QPoint(60, 60));
-        QCOMPARE(w.tools.current_tool(), kToolNumbers);
+        QCOMPARE(w.tools.current_tool(), ToolId::Numbers);
     }
 
     // A dialog brought up over the window while a symbol is carried (by a shortcut) takes the
@@ -153,7 +153,7 @@ private slots:
         dialog.show();
         QVERIFY(!w.carry()->active());
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(w.tools.carried_symbol(), -1);
+        QCOMPARE(w.tools.carried_symbol(), std::nullopt);
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, QPoint(20, 20));
         dialog.hide();
         QCOMPARE(w.doc.Picture1().image(), before);

@@ -2,9 +2,9 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "app/assembly.h"
 #include "app/main_window.h"
 #include "app/page_widget.h"
-#include "app/program.h"
 #include "edit/tool.h"
 #include "page/page_font.h"
 #include "support/fake_host.h"
@@ -16,7 +16,7 @@ namespace {
 // The real main window, offscreen, with the start-up page shown at `zoom`.
 struct Window {
     FakeQuestions host;
-    Program program{&host};
+    Assembly program{&host};
     MainWindow& form1 = program.form1();
     Document& doc = program.document();
     ToolPalette& tools = program.tools();
@@ -42,11 +42,11 @@ QImage draw_with_the_mouse(int zoom, int inside) {
     QTest::mouseMove(page, at(140, 90));
     QTest::mouseRelease(page, Qt::LeftButton, {}, at(141, 91));
     // A hammer-on and a slide between two notes.
-    w.tools.pic_tool_Click(kToolHammer);
+    w.tools.select(ToolId::Hammer);
     QTest::mousePress(page, Qt::LeftButton, {}, at(170, 120));
     QTest::mouseMove(page, at(200, 121));
     QTest::mouseRelease(page, Qt::LeftButton, {}, at(211, 121));
-    w.tools.pic_tool_Click(kToolSlide);
+    w.tools.select(ToolId::Slide);
     QTest::mousePress(page, Qt::LeftButton, {}, at(230, 150));
     QTest::mouseRelease(page, Qt::LeftButton, {}, at(270, 170));
     // A half bend carried from its button and let go on the page.

@@ -101,11 +101,10 @@ void TestCursorMotion::advance_after_enter() {
 
 void TestCursorMotion::one_motion_item_checked() {
     EditorSession s;
-    QCOMPARE(s.box().checked_motion_index(), 2);
+    QCOMPARE(s.box().cursor_motion(), CursorMotion::Right);
     s.box().menu_cr_Click(4);
     s.box().menu_cr_Click(0);
-    QCOMPARE(s.box().checked_motion_index(), 0);
-    QCOMPARE(s.box().cursor_motion(), QStringLiteral("u"));
+    QCOMPARE(s.box().cursor_motion(), CursorMotion::Up);
 }
 
 void TestCursorMotion::follow_scrolls_only_data() {

@@ -11,18 +11,14 @@ namespace {
 
 // A solid black block over the guitar staff, so a cut shows both what goes and what comes back.
 void ink_block(PagePicture& page) {
-    const ScaleMode unit = page.scale_mode();
-    page.set_scale_mode(ScaleMode::Pixels);
-    page.set_fill_color(Qt::black);
-    page.box(90, 50, 190, 115);
-    page.set_fill_color(Qt::white);
-    page.set_scale_mode(unit);
+    page.draw([](PageDrawing& d) { d.fill(QRect(QPoint(90, 50), QPoint(190, 115)), Qt::black); });
 }
 
-void drag(ToolPalette& tools, QPointF from, QPointF to, Qt::MouseButton button = Qt::LeftButton) {
-    tools.Picture1_MouseDown(button, from);
-    tools.Picture1_MouseMove(to);
-    tools.Picture1_MouseUp(to);
+// A drag between places given in the page's current unit.
+void drag(EditorSession& s, QPointF from, QPointF to, Qt::MouseButton button = Qt::LeftButton) {
+    s.press(from.x(), from.y(), button);
+    s.move(to.x(), to.y());
+    s.release(to.x(), to.y());
 }
 
 // Inside `cut` the page is the blank page again, staff lines and all; around it the ink stays.
@@ -78,8 +74,8 @@ private slots:
         const int line_y = int(s.doc.model().string_line_y(0, 2) * kRowPixels);
         QVERIFY(cut.contains(140, line_y) && pixels::ink(s.page().image(), 140, line_y));
         QVERIFY(!s.tools.overlay().box_visible);
-        QCOMPARE(s.page().scale_mode(), ScaleMode::Twips);
-        QCOMPARE(s.tools.current_tool(), kToolErase);
+        QCOMPARE(s.tools.unit(), PageUnit::Twips);
+        QCOMPARE(s.tools.current_tool(), ToolId::Erase);
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
@@ -93,11 +89,11 @@ private slots:
         ink_block(s.page());
         const QImage inked = s.page().image();
         s.tools.btn_edit_Click();
-        drag(s.tools, QPointF(300, 20), QPointF(310, 30));
-        s.tools.Picture1_MouseDown(Qt::LeftButton, QPointF(2700, 900));
-        s.tools.Picture1_MouseMove(QPointF(1500, 1650));
+        drag(s, QPointF(300, 20), QPointF(310, 30));
+        s.press(2700, 900);
+        s.move(1500, 1650);
         QCOMPARE(s.tools.overlay().box, QRect(100, 60, 80, 50));
-        s.tools.Picture1_MouseUp(QPointF(1500, 1650));
+        s.release(1500, 1650);
 
         // (1499, 899) to (2698, 1648) twips: pixels 100 to 180 across, 60 to 110 down.
         check_cut(s.page().image(), blank, inked, QRect(QPoint(100, 60), QPoint(180, 110)));
@@ -110,9 +106,9 @@ private slots:
         EditorSession s;
         const QImage blank = s.page().image();
         s.tools.btn_edit_Click();
-        s.page().set_fill_color(Qt::black);
-        s.page().box(0, 30, 80, 140);
-        drag(s.tools, QPointF(1, 31), QPointF(82, 142));
+        s.page().draw(
+            [](PageDrawing& d) { d.fill(QRect(QPoint(0, 30), QPoint(80, 140)), Qt::black); });
+        drag(s, QPointF(1, 31), QPointF(82, 142));
         QCOMPARE(s.page().image().copy(0, 30, 81, 111), blank.copy(0, 30, 81, 111));
     }
 };

@@ -2,6 +2,8 @@
 
 #include "page/page_font.h"
 #include "support/editor_session.h"
+
+Q_DECLARE_METATYPE(strumix::ToolId)
 #include "support/page_cells.h"
 
 using namespace strumix;
@@ -61,9 +63,9 @@ void TestFretEntry::entry_rules() {
 void TestFretEntry::enter_prints_at_the_box_cell() {
     EditorSession s;
     const QImage blank = s.page().image();
-    const Picture undo_before = s.doc.backup(0);
+    const Picture undo_before = s.doc.undo_copy();
     s.keys({Qt::Key_Return});  // nothing typed: an undo copy and a move, no pixels
-    QVERIFY(s.doc.backup(0) != undo_before);
+    QVERIFY(s.doc.undo_copy() != undo_before);
     QVERIFY(s.page().image() == blank);
     QCOMPARE(s.box().left(), 11.0);
 
@@ -110,14 +112,14 @@ void TestFretEntry::keys_with_another_tool() {
     s.place_box(14, 5);
     s.keys({Qt::Key_Down, Qt::Key_Left, k5, Qt::Key_Return});
     QVERIFY(ink_in_cell(s.page().image(), 14, 5) > 0);
-    QCOMPARE(s.page().scale_mode(), ScaleMode::Pixels);
+    QCOMPARE(s.tools.unit(), PageUnit::Pixels);
     QCOMPARE(QPointF(s.box().left(), s.box().top()), QPointF(17, 5));
 }
 
 void TestFretEntry::harmonic_diamond() {
     EditorSession s;
     s.place_box(11, 12);  // second bass string: the box's corner at pixel (88, 192)
-    const Picture undo_before = s.doc.backup(0);
+    const Picture undo_before = s.doc.undo_copy();
     // Corners 6.4 right of and 2.5 above the box's corner; 16 right and 7.5 down; 6.4 right
     // and 17.5 down; 4 left and 7.5 down; halves rounded away from zero.
     const QPoint top(94, 190), right(104, 200), bottom(94, 210), left(84, 200);
@@ -138,25 +140,25 @@ void TestFretEntry::harmonic_diamond() {
     for (const QPoint& p : {top - QPoint(0, 1), bottom + QPoint(0, 1), right + QPoint(1, -1),
                             left - QPoint(1, 1), top + QPoint(0, 4)})
         QVERIFY(!is_black(page, p.x(), p.y()));
-    QCOMPARE(s.doc.backup(0), undo_before);  // no undo copy of its own
+    QCOMPARE(s.doc.undo_copy(), undo_before);  // no undo copy of its own
     QCOMPARE(QPointF(s.box().left(), s.box().top()), QPointF(14, 12));
 }
 
 void TestFretEntry::harmonic_refused_data() {
-    QTest::addColumn<int>("tool");
+    QTest::addColumn<ToolId>("tool");
 
-    QTest::newRow("slide tool") << kToolSlide;
-    QTest::newRow("erase tool") << kToolErase;
+    QTest::newRow("slide tool") << ToolId::Slide;
+    QTest::newRow("erase tool") << ToolId::Erase;
     // A notation symbol picked up hides the box and leaves number entry the tool in use.
-    QTest::newRow("number entry, box hidden") << kToolNumbers;
+    QTest::newRow("number entry, box hidden") << ToolId::Numbers;
 }
 
 void TestFretEntry::harmonic_refused() {
-    QFETCH(int, tool);
+    QFETCH(ToolId, tool);
     EditorSession s;
-    if (tool == kToolSlide) s.tools.pic_tool_Click(kToolSlide);
-    if (tool == kToolErase) s.tools.btn_edit_Click();
-    if (tool == kToolNumbers) s.tools.btn_bend_Click(0);
+    if (tool == ToolId::Slide) s.tools.select(ToolId::Slide);
+    if (tool == ToolId::Erase) s.tools.btn_edit_Click();
+    if (tool == ToolId::Numbers) s.tools.btn_bend_Click(0);
     QCOMPARE(s.tools.current_tool(), tool);
     const QImage before = s.page().image();
     s.tools.mnu_harmonic_Click();

@@ -46,9 +46,9 @@ private slots:
 void PageTitleTest::title_is_printed_bold_underlined_at_one_zero_data() {
     QTest::addColumn<int>("scale");
     QTest::addColumn<int>("left_px");  // where (1, 0) lies in the tool's unit
-    QTest::newRow("number entry: column 1 of row 0") << int(ScaleMode::Characters) << 8;
-    QTest::newRow("erase or symbol: one pixel in") << int(ScaleMode::Pixels) << 1;
-    QTest::newRow("slur: one twip in") << int(ScaleMode::Twips) << 0;
+    QTest::newRow("number entry: column 1 of row 0") << int(PageUnit::Characters) << 8;
+    QTest::newRow("erase or symbol: one pixel in") << int(PageUnit::Pixels) << 1;
+    QTest::newRow("slur: one twip in") << int(PageUnit::Twips) << 0;
 }
 
 void PageTitleTest::title_is_printed_bold_underlined_at_one_zero() {
@@ -56,8 +56,15 @@ void PageTitleTest::title_is_printed_bold_underlined_at_one_zero() {
     QFETCH(int, left_px);
     EditorSession s;
     FakeHost& host = s.host;
-    s.page().set_scale_mode(static_cast<ScaleMode>(scale));
-    const Picture undo_copy = s.doc.backup(0);
+    // The unit is the tool's: a symbol carried off elsewhere leaves pixels, the slurs twips.
+    const PageUnit unit = static_cast<PageUnit>(scale);
+    if (unit == PageUnit::Pixels) {
+        s.tools.btn_bend_Click(0);
+        s.tools.drop_elsewhere();
+    }
+    if (unit == PageUnit::Twips) s.tools.pic_tool_Click(0);
+    QCOMPARE(s.tools.unit(), unit);
+    const Picture undo_copy = s.doc.undo_copy();
     const Picture committed = s.page().picture();
     const QImage before = s.page().image();
     host.inputs.push_back(QStringLiteral("Guitar Riff"));
@@ -95,18 +102,15 @@ void PageTitleTest::title_is_printed_bold_underlined_at_one_zero() {
     PagePicture regular;
     QString error;
     QVERIFY(regular.resize(after.size(), &error));
-    regular.set_scale_mode(static_cast<ScaleMode>(scale));
-    regular.set_current(1, 0);
-    regular.print(QStringLiteral("Guitar Riff"));
+    regular.draw(
+        [&](PageDrawing& d) { d.text(pixel_at(1, 0, unit), QStringLiteral("Guitar Riff")); });
     const QRect regular_ink = new_ink(QImage(after.size(), after.format()), regular.image());
     QVERIFY(black_count(after, ink) > black_count(regular.image(), regular_ink) * 5 / 4);
 
-    // Bold and underline are off again; no undo copy and no commit.
-    QVERIFY(!s.page().bold());
-    QVERIFY(!s.page().underline());
-    QVERIFY(s.doc.backup(0) == undo_copy);
+    // No undo copy and no commit.
+    QVERIFY(s.doc.undo_copy() == undo_copy);
     QVERIFY(s.page().picture() == committed);
-    QVERIFY(!s.doc.page_changed());
+    QVERIFY(!s.undo_copy_differs());
 }
 
 void PageTitleTest::cancel_or_empty_draws_nothing_data() {
@@ -120,7 +124,7 @@ void PageTitleTest::cancel_or_empty_draws_nothing() {
     EditorSession s;
     FakeHost& host = s.host;
     const QImage before = s.page().image();
-    const Picture undo_copy = s.doc.backup(0);
+    const Picture undo_copy = s.doc.undo_copy();
     if (cancelled) {
         host.inputs.push_back(std::nullopt);
     } else {
@@ -133,9 +137,7 @@ void PageTitleTest::cancel_or_empty_draws_nothing() {
     QCOMPARE(host.questions.size(), size_t(1));
     QCOMPARE(changed.count(), 0);
     QVERIFY(s.page().image() == before);
-    QVERIFY(!s.page().bold());
-    QVERIFY(!s.page().underline());
-    QVERIFY(s.doc.backup(0) == undo_copy);
+    QVERIFY(s.doc.undo_copy() == undo_copy);
 }
 
 QTEST_MAIN(PageTitleTest)

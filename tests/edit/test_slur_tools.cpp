@@ -6,6 +6,8 @@
 #include "edit/slur_tool.h"
 #include "page/page_font.h"
 #include "support/editor_session.h"
+
+Q_DECLARE_METATYPE(strumix::ToolId)
 #include "support/pixel_diff.h"
 
 using namespace strumix;
@@ -17,16 +19,16 @@ constexpr double kTwips = 15.0;  // twips to a pixel
 // A slur dragged from `from` to `to` (twips) with the tool in use; returns the pixels it changed.
 QVector<QPoint> drag(EditorSession& s, QPointF from, QPointF to) {
     const QImage before = s.page().image();
-    s.tools.Picture1_MouseDown(Qt::LeftButton, from);
-    s.tools.Picture1_MouseMove(to);
-    s.tools.Picture1_MouseUp(to);
+    s.press(from.x(), from.y());
+    s.move(to.x(), to.y());
+    s.release(to.x(), to.y());
     return pixels::changed(before, s.page().image());
 }
 
 // The draw options ticked as the user ticks them on the slide tool's strip, then `tool` chosen.
-void set_options(EditorSession& s, const DrawOptions& options, int tool) {
+void set_options(EditorSession& s, const DrawOptions& options, ToolId tool) {
     for (int i = 0; i < 3; ++i) s.tools.opt_Click(i, options[i]);
-    s.tools.pic_tool_Click(tool);
+    s.tools.select(tool);
 }
 
 // Where the page font's ink of `text` lies when printed with its top-left corner at the pixel.
@@ -113,8 +115,8 @@ private slots:
             s.relayout(2, 6, across);
         }
         const QImage blank = s.page().image();
-        set_options(s, {false, true, false}, kToolHammer);
-        const Picture undo = s.doc.backup(0);
+        set_options(s, {false, true, false}, ToolId::Hammer);
+        const Picture undo = s.doc.undo_copy();
         const QRect arc = pixels::bounds(drag(s, QPointF(start, 2000), QPointF(end, 2000)));
         const QRect expected(
             QPoint(qRound(twips.left() / kTwips), qRound(twips.top() / kTwips)),
@@ -122,9 +124,9 @@ private slots:
         QVERIFY2(near(arc, expected), qPrintable(text(arc)));
         QVERIFY(!s.tools.overlay().line1_visible);
         QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(s.doc.backup(0), undo);
+        QCOMPARE(s.doc.undo_copy(), undo);
         // Counted as a change for New and Open although no undo copy was taken.
-        QVERIFY(s.doc.page_changed());
+        QVERIFY(s.undo_copy_differs());
         s.doc.menu_undo_Click();
         QCOMPARE(s.page().image(), blank);
     }
@@ -132,16 +134,16 @@ private slots:
     // The letter's top-left corner: 300 twips above the press, 50 (180 for "H+P") left of the
     // span's middle.
     void letterAboveTheArc_data() {
-        QTest::addColumn<int>("tool");
+        QTest::addColumn<ToolId>("tool");
         QTest::addColumn<QString>("letter");
         QTest::addColumn<int>("left");
-        QTest::newRow("hammer") << kToolHammer << "H" << 1400;
-        QTest::newRow("hammer and pull-off") << kToolHammerPull << "H+P" << 1270;
-        QTest::newRow("slide with arc") << kToolSlide << "S" << 1400;
+        QTest::newRow("hammer") << ToolId::Hammer << "H" << 1400;
+        QTest::newRow("hammer and pull-off") << ToolId::HammerPull << "H+P" << 1270;
+        QTest::newRow("slide with arc") << ToolId::Slide << "S" << 1400;
     }
 
     void letterAboveTheArc() {
-        QFETCH(int, tool);
+        QFETCH(ToolId, tool);
         QFETCH(QString, letter);
         QFETCH(int, left);
         EditorSession s;
@@ -157,13 +159,13 @@ private slots:
     // stands 300 twips above the line's end, nothing else is drawn.
     void slideLineWithoutArc() {
         EditorSession s;
-        s.tools.pic_tool_Click(kToolSlide);
+        s.tools.select(ToolId::Slide);
         QCOMPARE(s.tools.opt(), (DrawOptions{false, true, true}));
         const QImage before = s.page().image();
-        s.tools.Picture1_MouseDown(Qt::LeftButton, QPointF(1000, 2000));
-        s.tools.Picture1_MouseMove(QPointF(1900, 2600));
+        s.press(1000, 2000);
+        s.move(1900, 2600);
         QCOMPARE(s.tools.overlay().line1, QLine(67, 133, 127, 173));
-        s.tools.Picture1_MouseUp(QPointF(1900, 2600));
+        s.release(1900, 2600);
         const QVector<QPoint> changed = pixels::changed(before, s.page().image());
         const QImage& page = s.page().image();
         QVERIFY(pixels::ink(page, 67, 133) && pixels::ink(page, 97, 153) &&
@@ -179,18 +181,18 @@ private slots:
 
     // Released at or left of the press: the band goes and nothing is drawn but a slide's line.
     void releaseAtOrLeftOfThePress_data() {
-        QTest::addColumn<int>("tool");
+        QTest::addColumn<ToolId>("tool");
         QTest::addColumn<bool>("line");
         QTest::addColumn<int>("release");
         QTest::addColumn<QRect>("drawn");
-        QTest::newRow("hammer at the press") << kToolHammer << true << 1000 << QRect();
-        QTest::newRow("pull-off left") << kToolPullOff << true << 400 << QRect();
+        QTest::newRow("hammer at the press") << ToolId::Hammer << true << 1000 << QRect();
+        QTest::newRow("pull-off left") << ToolId::PullOff << true << 400 << QRect();
         QTest::newRow("slide line left")
-            << kToolSlide << true << 400 << QRect(QPoint(27, 133), QPoint(67, 133));
+            << ToolId::Slide << true << 400 << QRect(QPoint(27, 133), QPoint(67, 133));
     }
 
     void releaseAtOrLeftOfThePress() {
-        QFETCH(int, tool);
+        QFETCH(ToolId, tool);
         QFETCH(bool, line);
         QFETCH(int, release);
         QFETCH(QRect, drawn);

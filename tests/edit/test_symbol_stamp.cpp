@@ -54,13 +54,15 @@ private slots:
         const QImage picture = symbol < 0 ? test_symbol() : Glyphs::get().pic_bend[index];
         QVERIFY(!picture.isNull());
         s.tools.btn_bend_Click(index);
-        s.page().line(60, corner.y() + 10, 140, corner.y() + 10);
+        s.page().draw([&](PageDrawing& d) {
+            d.line(QPoint(60, corner.y() + 10), QPoint(140, corner.y() + 10));
+        });
         const QImage before = s.page().image();
         // The lopsided symbol is stamped by the drawing itself; the shipped ones by a drop.
         if (symbol < 0) {
             stamp_symbol(s.page(), picture, drop);
         } else {
-            s.tools.Picture1_DragDrop(index, drop);
+            s.tools.Picture1_DragDrop(drop);
         }
 
         const QImage& page = s.page().image();
@@ -81,8 +83,8 @@ private slots:
         QVERIFY(inked > 20);
         if (symbol < 0) return;
         QCOMPARE(s.tools.status_text(), QStringLiteral("Selected Tool: Insert Fret Numbers"));
-        QCOMPARE(s.page().scale_mode(), ScaleMode::Characters);
-        QCOMPARE(s.tools.carried_symbol(), -1);
+        QCOMPARE(s.tools.unit(), PageUnit::Characters);
+        QCOMPARE(s.tools.carried_symbol(), std::nullopt);
     }
 
     // The tool committed the page, so Undo right after the drop takes the symbol away and Undo
@@ -98,12 +100,12 @@ private slots:
         QFETCH(QString, drop);
         EditorSession s;
         s.tools.btn_edit_Click();
-        s.page().line(60, 40, 140, 40);
+        s.page().draw([](PageDrawing& d) { d.line(QPoint(60, 40), QPoint(140, 40)); });
         const QImage before = s.page().image();
         s.tools.btn_bend_Click(0);
-        if (drop == QLatin1String("page")) s.tools.Picture1_DragDrop(0, QPointF(100, 50));
-        if (drop == QLatin1String("window")) s.tools.Form_DragDrop(0);
-        QCOMPARE(s.doc.page_changed(), drop == QLatin1String("page"));
+        if (drop == QLatin1String("page")) s.tools.Picture1_DragDrop(QPointF(100, 50));
+        if (drop == QLatin1String("window")) s.tools.Form_DragDrop();
+        QCOMPARE(s.undo_copy_differs(), drop == QLatin1String("page"));
         const QImage after = s.page().image();
         QCOMPARE(after == before, drop != QLatin1String("page"));
         s.doc.menu_undo_Click();

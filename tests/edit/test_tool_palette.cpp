@@ -21,7 +21,7 @@ enum class Copy { None, DrawnImage, CommittedPage };
 }  // namespace
 
 Q_DECLARE_METATYPE(Copy)
-Q_DECLARE_METATYPE(ScaleMode)
+Q_DECLARE_METATYPE(PageUnit)
 
 class TestToolPalette : public QObject {
     Q_OBJECT
@@ -34,14 +34,14 @@ private slots:
         QTest::addColumn<QString>("tool");
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("code");  // -1: left as it was
-        QTest::addColumn<ScaleMode>("unit");
+        QTest::addColumn<PageUnit>("unit");
         QTest::addColumn<bool>("slidewin");
         QTest::addColumn<Copy>("copy");
         QTest::addColumn<bool>("focus");
-        const auto T = ScaleMode::Twips, P = ScaleMode::Pixels;
+        const auto T = PageUnit::Twips, P = PageUnit::Pixels;
         QTest::newRow("numbers") << "pic_tool_3"
                                  << "btn_mode_0"
-                                 << "Insert Fret Numbers" << 99 << ScaleMode::Characters << false
+                                 << "Insert Fret Numbers" << 99 << PageUnit::Characters << false
                                  << Copy::None << true;
         QTest::newRow("erase") << ""
                                << "btn_edit"
@@ -73,45 +73,45 @@ private slots:
         QFETCH(QString, tool);
         QFETCH(QString, status);
         QFETCH(int, code);
-        QFETCH(ScaleMode, unit);
+        QFETCH(PageUnit, unit);
         QFETCH(bool, slidewin);
         QFETCH(Copy, copy);
         QFETCH(bool, focus);
         EditorSession s;
         select(s.tools, before);
         // Drawn since the last commit, so every kind of copy is told apart.
-        s.page().set_scale_mode(ScaleMode::Pixels);
-        s.page().line(100, 30, 140, 30);
+        s.page().draw([](PageDrawing& d) { d.line(QPoint(100, 30), QPoint(140, 30)); });
         s.box().set_caption(QStringLiteral("12"));
-        const int tool_before = s.tools.current_tool();
+        const int tool_before = current_tool_code(s.tools.current_tool());
         const Picture committed = s.page().picture();
-        const Picture undo = s.doc.backup(0);
+        const Picture undo = s.doc.undo_copy();
         const int focus_before = s.host.focus_requests;
 
         select(s.tools, tool);
 
         QCOMPARE(s.tools.status_text(), QStringLiteral("Selected Tool: ") + status);
-        QCOMPARE(s.tools.current_tool(), code < 0 ? tool_before : code);
-        QCOMPARE(s.page().scale_mode(), unit);
-        QCOMPARE(s.box().visible(), code == kToolNumbers);
-        QCOMPARE(s.box().caption().isEmpty(), code == kToolNumbers);
+        QCOMPARE(current_tool_code(s.tools.current_tool()), code < 0 ? tool_before : code);
+        QCOMPARE(s.tools.unit(), unit);
+        QCOMPARE(s.box().visible(), code == 99);
+        QCOMPARE(s.box().caption().isEmpty(), code == 99);
         QCOMPARE(s.tools.slidewin_visible(), slidewin);
         QCOMPARE(s.host.focus_requests > focus_before, focus);
-        QCOMPARE(s.tools.carried_symbol(), code < 0 ? tool.right(1).toInt() : -1);
-        QCOMPARE(s.doc.backup(0) == undo, copy == Copy::None);
+        QCOMPARE(s.tools.carried_symbol(),
+                 code < 0 ? std::optional<int>(tool.right(1).toInt()) : std::nullopt);
+        QCOMPARE(s.doc.undo_copy() == undo, copy == Copy::None);
         QCOMPARE(s.page().picture() == committed, copy != Copy::CommittedPage);
-        if (copy != Copy::None) QCOMPARE(*s.doc.backup(0), s.page().image());
+        if (copy != Copy::None) QCOMPARE(*s.doc.undo_copy(), s.page().image());
         // A notation tool makes the page count as unchanged for the next New or Open.
-        if (copy != Copy::None) QCOMPARE(s.doc.page_changed(), copy == Copy::DrawnImage);
+        if (copy != Copy::None) QCOMPARE(s.undo_copy_differs(), copy == Copy::DrawnImage);
     }
 
     // Clicking "&Letter" (or any option) while the hammer-on is in use selects the slide tool.
     void optionSelectsSlide() {
         EditorSession s;
-        s.tools.pic_tool_Click(kToolHammer);
+        s.tools.select(ToolId::Hammer);
         s.tools.opt_Click(2, false);
         QCOMPARE(s.tools.status_text(), QStringLiteral("Selected Tool: Slide"));
-        QCOMPARE(s.tools.current_tool(), kToolSlide);
+        QCOMPARE(s.tools.current_tool(), ToolId::Slide);
         QVERIFY(s.tools.slidewin_visible());
     }
 
@@ -120,38 +120,36 @@ private slots:
     void waysBackToNumberEntry_data() {
         QTest::addColumn<QString>("tool");
         QTest::addColumn<QString>("way");
-        QTest::addColumn<double>("unit");  // page units a pixel once the tool is chosen
         QTest::newRow("slide, right button") << "pic_tool_3"
-                                             << "right" << 15.0;
+                                             << "right";
         QTest::newRow("erase, right button") << "btn_edit"
-                                             << "right" << 1.0;
+                                             << "right";
         QTest::newRow("hammer, window click") << "pic_tool_0"
-                                              << "click" << 15.0;
+                                              << "click";
         QTest::newRow("symbol, drop on window") << "btn_bend_4"
-                                                << "drop" << 1.0;
+                                                << "drop";
     }
 
     void waysBackToNumberEntry() {
         QFETCH(QString, tool);
         QFETCH(QString, way);
-        QFETCH(double, unit);
         EditorSession s;
         select(s.tools, tool);
         const QImage page = s.page().image();
         if (way == QLatin1String("right")) {
-            s.tools.Picture1_MouseDown(Qt::LeftButton, QPointF(70 * unit, 130 * unit));
-            s.tools.Picture1_MouseMove(QPointF(130 * unit, 150 * unit));
+            s.tools.Picture1_MouseDown(Qt::LeftButton, QPointF(70, 130));
+            s.tools.Picture1_MouseMove(QPointF(130, 150));
             QCOMPARE(s.tools.page_pointer(), PagePointer::CrossHair);
-            s.tools.Picture1_MouseDown(Qt::RightButton, QPointF(130 * unit, 150 * unit));
+            s.tools.Picture1_MouseDown(Qt::RightButton, QPointF(130, 150));
             QVERIFY(!s.tools.overlay().line1_visible && !s.tools.overlay().box_visible);
             s.tools.Picture1_MouseUp(QPointF(130, 150));
         }
         if (way == QLatin1String("click")) s.tools.Form_Click();
-        if (way == QLatin1String("drop")) s.tools.Form_DragDrop(4);
+        if (way == QLatin1String("drop")) s.tools.Form_DragDrop();
         QCOMPARE(s.page().image(), page);
         QCOMPARE(s.tools.status_text(), QStringLiteral("Selected Tool: Insert Fret Numbers"));
-        QCOMPARE(s.tools.current_tool(), kToolNumbers);
-        QCOMPARE(s.page().scale_mode(), ScaleMode::Characters);
+        QCOMPARE(s.tools.current_tool(), ToolId::Numbers);
+        QCOMPARE(s.tools.unit(), PageUnit::Characters);
         QVERIFY(s.box().visible() && !s.tools.slidewin_visible());
         QCOMPARE(s.tools.page_pointer(), PagePointer::Default);
     }

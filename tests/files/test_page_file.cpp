@@ -4,7 +4,8 @@
 
 #include "files/page_file.h"
 #include "page/page_font.h"
-#include "support/editor_session.h"
+#include "page/page_renderer.h"
+#include "support/page_cells.h"
 #include "support/sample_pictures.h"
 
 using namespace strumix;
@@ -43,12 +44,14 @@ void TestPageFile::round_trip_is_pixel_identical_data() {
 
 void TestPageFile::round_trip_is_pixel_identical() {
     QFETCH(QString, name);
-    EditorSession s;
-    const int row = s.doc.model().string_row(0, 2);
-    const int column = s.doc.model().note_column(0, 3);
-    s.page().set_current(column, row);
-    s.page().print(QStringLiteral("12"));
-    const QImage drawn = s.page().image();
+    const LayoutModel model;
+    PagePicture page;
+    QString drawing_error;
+    QVERIFY(draw_blank_page(page, model, &drawing_error));
+    const int row = model.string_row(0, 2);
+    const int column = model.note_column(0, 3);
+    print_at(page, column, row, QStringLiteral("12"));
+    const QImage drawn = page.image();
 
     const QString path = dir_.filePath(name);
     QString error;
@@ -56,7 +59,7 @@ void TestPageFile::round_trip_is_pixel_identical() {
     // A bitmap whatever the name says.
     QVERIFY(samples::read(path).startsWith("BM"));
     QImage read;
-    QVERIFY2(read_page_file(path, s.page().limits(), &read, &error), qPrintable(error));
+    QVERIFY2(read_page_file(path, page.limits(), &read, &error), qPrintable(error));
     QCOMPARE(read.size(), drawn.size());
     QCOMPARE(read.convertToFormat(QImage::Format_RGB32), drawn);
     QCOMPARE(samples::note_cell(read, column, row), samples::note_cell(drawn, column, row));

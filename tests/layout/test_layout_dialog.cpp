@@ -12,13 +12,10 @@
 #include <cmath>
 #include <deque>
 
-#include "app/main_window.h"
-#include "app/message_boxes.h"
-#include "app/program.h"
 #include "layout/layout_dialog.h"
 #include "page/page_font.h"
-#include "page/units.h"
-#include "support/fake_host.h"
+#include "page/page_geometry.h"
+#include "support/fake_questions.h"
 #include "support/modal_script.h"
 
 using namespace strumix;

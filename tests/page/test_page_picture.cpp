@@ -3,6 +3,7 @@
 
 #include "page/page_copy.h"
 #include "page/page_font.h"
+#include "page/page_geometry.h"
 #include "page/page_picture.h"
 
 using namespace strumix;
@@ -43,16 +44,10 @@ private slots:
         QFETCH(double, y);
         QFETCH(double, px);
         QFETCH(double, py);
-        PagePicture page;
-        QVERIFY(page.resize(QSize(484, 256), nullptr));
-        page.set_scale_mode(static_cast<ScaleMode>(mode));
-        QCOMPARE(page.to_pixels_x(x), px);
-        QCOMPARE(page.to_pixels_y(y), py);
-        QCOMPARE(page.from_pixels_x(px), x);
-        QCOMPARE(page.from_pixels_y(py), y);
-        page.set_current(x, y);
-        QCOMPARE(page.current_x(), x);
-        QCOMPARE(page.current_y(), y);
+        const PageUnit unit = static_cast<PageUnit>(mode);
+        QCOMPARE(to_pixels(QPointF(x, y), unit), QPointF(px, py));
+        QCOMPARE(from_pixels(QPointF(px, py), unit), QPointF(x, y));
+        QCOMPARE(pixel_at(x, y, unit), QPoint(int(px), int(py)));
     }
 
     void pictures_are_values_with_identity() {
@@ -67,8 +62,7 @@ private slots:
         page.commit();
         const Picture committed = page.picture();
         QVERIFY(committed);
-        page.set_scale_mode(ScaleMode::Pixels);
-        page.line(0, 0, 39, 0);
+        page.draw([](PageDrawing& d) { d.line(QPoint(0, 0), QPoint(39, 0)); });
         // Drawing touches only the drawn image; the committed picture keeps its pixels.
         QVERIFY(white(*committed, 5, 0));
         QVERIFY(black(page.image(), 5, 0));
@@ -94,34 +88,25 @@ private slots:
     void lines_include_both_ends() {
         PagePicture page;
         QVERIFY(page.resize(QSize(100, 100), nullptr));
-        page.set_scale_mode(ScaleMode::Characters);
-        page.line(1, 1.5, 5, 1.5);
+        const PageUnit cells = PageUnit::Characters;
+        page.draw(
+            [&](PageDrawing& d) { d.line(pixel_at(1, 1.5, cells), pixel_at(5, 1.5, cells)); });
         QVERIFY(black(page.image(), 8, 24));
         QVERIFY(black(page.image(), 40, 24));
         QVERIFY(white(page.image(), 7, 24));
         QVERIFY(white(page.image(), 41, 24));
         QVERIFY(white(page.image(), 20, 23));
         QVERIFY(white(page.image(), 20, 25));
-        QCOMPARE(page.current_x(), 5.0);
     }
 
-    void box_fills_corner_to_corner() {
+    void fill_covers_its_rectangle() {
         PagePicture page;
         QVERIFY(page.resize(QSize(60, 60), nullptr));
-        page.set_scale_mode(ScaleMode::Pixels);
-        page.set_fill_color(Qt::black);
-        page.set_fore_color(Qt::black);
-        page.box(10, 12, 19, 31);
+        page.draw([](PageDrawing& d) { d.fill(QRect(QPoint(10, 12), QPoint(19, 31)), Qt::black); });
         QCOMPARE(black_count(page.image(), page.image().rect()), 10 * 20);
         QVERIFY(black(page.image(), 10, 12));
         QVERIFY(black(page.image(), 19, 31));
         QVERIFY(white(page.image(), 20, 31));
-        page.set_fill_style(FillStyle::Transparent);
-        page.set_fill_color(Qt::white);
-        page.set_fore_color(Qt::white);
-        page.box(10, 12, 19, 31);
-        // A transparent box draws only its outline.
-        QCOMPARE(black_count(page.image(), page.image().rect()), 8 * 18);
     }
 
     // Page copies, block by block on small pages and in one go on large ones, are exact and
@@ -141,24 +126,25 @@ private slots:
         QVERIFY(copy_pixels(QImage()).isNull());
     }
 
-    // Corners given right to left or bottom to top draw the same pixels.
-    void reversed_corners_draw_the_same() {
+    // Lines given right to left or bottom to top draw the same pixels.
+    void reversed_lines_draw_the_same() {
         PagePicture forward;
         PagePicture reversed;
-        for (PagePicture* page : {&forward, &reversed}) {
+        for (PagePicture* page : {&forward, &reversed})
             QVERIFY(page->resize(QSize(60, 60), nullptr));
-            page->set_scale_mode(ScaleMode::Pixels);
-            page->set_fill_style(FillStyle::Transparent);
-        }
-        forward.line(5, 3, 40, 3);
-        reversed.line(40, 3, 5, 3);
-        forward.line(50, 5, 50, 55);
-        reversed.line(50, 55, 50, 5);
-        forward.box(10, 12, 19, 31);
-        reversed.box(19, 31, 10, 12);
+        forward.draw([](PageDrawing& d) {
+            d.line(QPoint(5, 3), QPoint(40, 3));
+            d.line(QPoint(50, 5), QPoint(50, 55));
+            d.line(QPoint(10, 12), QPoint(19, 31));
+        });
+        reversed.draw([](PageDrawing& d) {
+            d.line(QPoint(40, 3), QPoint(5, 3));
+            d.line(QPoint(50, 55), QPoint(50, 5));
+            d.line(QPoint(19, 31), QPoint(10, 12));
+        });
         QCOMPARE(reversed.image(), forward.image());
         QVERIFY(black(forward.image(), 5, 3) && black(forward.image(), 40, 3));
-        QVERIFY(black(forward.image(), 50, 55) && black(forward.image(), 10, 31));
+        QVERIFY(black(forward.image(), 50, 55) && black(forward.image(), 10, 12));
         QCOMPARE(black_count(forward.image(), QRect(0, 0, 60, 10)), 36 + 5);
     }
 
@@ -167,15 +153,12 @@ private slots:
     void drawing_leaves_taken_pictures_alone() {
         PagePicture page;
         QVERIFY(page.resize(QSize(40, 40), nullptr));
-        page.set_scale_mode(ScaleMode::Pixels);
-        page.line(0, 0, 39, 0);
+        page.draw([](PageDrawing& d) { d.line(QPoint(0, 0), QPoint(39, 0)); });
         const Picture before_batch = page.take_image();
-        {
-            const PagePicture::Batch batch(page);
-            page.line(0, 5, 39, 5);
-            page.set_current(0, 10);
-            page.print(QStringLiteral("7"));
-        }
+        page.draw([](PageDrawing& d) {
+            d.line(QPoint(0, 5), QPoint(39, 5));
+            d.text(QPoint(0, 10), QStringLiteral("7"));
+        });
         QVERIFY(black(page.image(), 20, 5));
         QVERIFY(white(*before_batch, 20, 5));
         QCOMPARE(black_count(*before_batch, before_batch->rect()), 40);
@@ -185,7 +168,7 @@ private slots:
         QVERIFY(black(*before_clear, 20, 5));
         // Cleared with nothing sharing its pixels, then drawn on again.
         page.clear();
-        page.line(0, 39, 39, 39);
+        page.draw([](PageDrawing& d) { d.line(QPoint(0, 39), QPoint(39, 39)); });
         QCOMPARE(black_count(page.image(), page.image().rect()), 40);
         QVERIFY(black(*before_clear, 20, 5));
     }
@@ -194,17 +177,13 @@ private slots:
     void text_prints_in_the_fore_colour() {
         PagePicture page;
         QVERIFY(page.resize(QSize(60, 30), nullptr));
-        page.set_scale_mode(ScaleMode::Pixels);
-        page.set_fill_color(Qt::black);
-        page.box(0, 0, 59, 29);
-        page.set_fore_color(Qt::white);
-        page.set_current(4, 4);
-        page.print(QStringLiteral("88"));
+        page.draw([](PageDrawing& d) {
+            d.fill(QRect(0, 0, 60, 30), Qt::black);
+            d.text(QPoint(4, 4), QStringLiteral("88"), {}, Qt::white);
+        });
         const int white_pixels = 60 * 30 - black_count(page.image(), page.image().rect());
         QVERIFY(white_pixels > 10);
-        page.set_fore_color(Qt::black);
-        page.set_current(4, 4);
-        page.print(QStringLiteral("88"));
+        page.draw([](PageDrawing& d) { d.text(QPoint(4, 4), QStringLiteral("88")); });
         QCOMPARE(black_count(page.image(), page.image().rect()), 60 * 30);
     }
 
@@ -212,15 +191,12 @@ private slots:
     void each_style_prints_its_own_glyphs() {
         PagePicture page;
         QVERIFY(page.resize(QSize(100, 40), nullptr));
-        page.set_scale_mode(ScaleMode::Pixels);
         for (int round = 0; round < 2; ++round) {
             page.clear();
-            page.set_current(0, 0);
-            page.set_bold(false);
-            page.print(QStringLiteral("Bass"));
-            page.set_current(50, 0);
-            page.set_bold(true);
-            page.print(QStringLiteral("Bass"));
+            page.draw([](PageDrawing& d) {
+                d.text(QPoint(0, 0), QStringLiteral("Bass"));
+                d.text(QPoint(50, 0), QStringLiteral("Bass"), {.bold = true});
+            });
             const int regular = black_count(page.image(), QRect(0, 0, 50, 40));
             const int bold = black_count(page.image(), QRect(50, 0, 50, 40));
             QVERIFY(regular > 10);
@@ -231,32 +207,27 @@ private slots:
     void printed_text_keeps_the_background() {
         PagePicture page;
         QVERIFY(page.resize(QSize(100, 40), nullptr));
-        page.set_scale_mode(ScaleMode::Characters);
-        page.line(0, 0.5, 12, 0.5);
-        page.set_current(1, 0);
-        page.print(QStringLiteral("1"));
+        page.draw([](PageDrawing& d) {
+            d.line(QPoint(0, 8), QPoint(96, 8));
+            d.text(QPoint(8, 0), QStringLiteral("1"));
+        });
         const QImage& image = page.image();
         // The string line shows on both sides of the digit: the background is transparent.
         QVERIFY(black(image, 2, 8));
         QVERIFY(black(image, 60, 8));
         QVERIFY(black_count(image, QRect(8, 0, 8, 16)) > 8 + 3);
         QCOMPARE(black_count(image, QRect(0, 17, 100, 23)), 0);
-        // A line end moves to the start of the next text line.
-        QCOMPARE(page.current_x(), 0.0);
-        QVERIFY(page.current_y() > 0.5 && page.current_y() <= 1.0);
         const int regular = black_count(image, QRect(8, 0, 16, 16));
-        page.set_current(4, 0);
-        page.set_bold(true);
-        page.print(QStringLiteral("1"), false);
-        QVERIFY(black_count(image, QRect(32, 0, 16, 16)) > regular);
-        QVERIFY(page.current_x() > 4 && page.current_y() == 0);
+        page.draw(
+            [](PageDrawing& d) { d.text(QPoint(32, 0), QStringLiteral("1"), {.bold = true}); });
+        QVERIFY(black_count(page.image(), QRect(32, 0, 16, 16)) > regular);
+        QVERIFY(PageDrawing::advance(QStringLiteral("1"), {.bold = true}) > 0);
     }
 
     void page_text_is_not_antialiased() {
         PagePicture page;
         QVERIFY(page.resize(QSize(200, 20), nullptr));
-        page.set_current(0, 0);
-        page.print(QStringLiteral("Guitar 1-e 12 X"));
+        page.draw([](PageDrawing& d) { d.text(QPoint(0, 0), QStringLiteral("Guitar 1-e 12 X")); });
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 200; ++x)
                 QVERIFY(black(page.image(), x, y) || white(page.image(), x, y));
@@ -265,13 +236,12 @@ private slots:
     void and_copy_lays_black_over_the_page() {
         PagePicture page;
         QVERIFY(page.resize(QSize(64, 64), nullptr));
-        page.set_scale_mode(ScaleMode::Pixels);
-        page.line(0, 20, 63, 20);
+        page.draw([](PageDrawing& d) { d.line(QPoint(0, 20), QPoint(63, 20)); });
         QImage symbol(32, 32, QImage::Format_ARGB32);
         symbol.fill(Qt::transparent);
         symbol.setPixel(3, 4, qRgb(0, 0, 0));
         symbol.setPixel(5, 5, qRgba(255, 255, 255, 255));
-        page.and_copy(symbol, QPoint(10, 10));
+        page.draw([&](PageDrawing& d) { d.and_copy(symbol, QPoint(10, 10)); });
         QVERIFY(black(page.image(), 13, 14));
         QVERIFY(white(page.image(), 15, 15));
         // The page's own line stays under the symbol's transparent area.
@@ -282,9 +252,8 @@ private slots:
     void arc_runs_between_its_angles() {
         PagePicture page;
         QVERIFY(page.resize(QSize(200, 200), nullptr));
-        page.set_scale_mode(ScaleMode::Pixels);
-        const double pi = 3.14159;
-        page.arc(100, 100, 60, pi / 4, 3 * pi / 4, 1.0);
+        // A circle of radius 60 about (100, 100), from 45° to 135°.
+        page.draw([](PageDrawing& d) { d.arc(QRectF(40, 40, 120, 120), 45 * 16, 90 * 16); });
         const QImage& image = page.image();
         // Upper quarter only: the top of the circle is drawn, its bottom and sides are not.
         QVERIFY(black_count(image, QRect(95, 38, 11, 5)) > 0);
@@ -298,8 +267,7 @@ private slots:
     void resize_keeps_content_and_refuses_oversized_pages() {
         PagePicture page;
         QVERIFY(page.resize(QSize(20, 20), nullptr));
-        page.set_scale_mode(ScaleMode::Pixels);
-        page.line(0, 0, 19, 19);
+        page.draw([](PageDrawing& d) { d.line(QPoint(0, 0), QPoint(19, 19)); });
         QVERIFY(page.resize(QSize(40, 30), nullptr));
         QVERIFY(black(page.image(), 19, 19));
         QVERIFY(white(page.image(), 39, 29));
@@ -323,8 +291,7 @@ private slots:
     void clear_leaves_a_white_page_of_the_same_size() {
         PagePicture page;
         QVERIFY(page.resize(QSize(30, 30), nullptr));
-        page.set_scale_mode(ScaleMode::Pixels);
-        page.line(0, 0, 29, 29);
+        page.draw([](PageDrawing& d) { d.line(QPoint(0, 0), QPoint(29, 29)); });
         page.commit();
         page.clear();
         QCOMPARE(page.size(), QSize(30, 30));
@@ -335,10 +302,14 @@ private slots:
     void changes_report_the_touched_rectangle() {
         PagePicture page;
         QVERIFY(page.resize(QSize(300, 300), nullptr));
-        page.set_scale_mode(ScaleMode::Pixels);
         QSignalSpy changed(&page, &PagePicture::changed);
-        page.line(10, 10, 30, 10);
+        const QRect touched = page.draw([](PageDrawing& d) {
+            d.line(QPoint(10, 10), QPoint(30, 10));
+            d.line(QPoint(12, 12), QPoint(20, 12));
+        });
+        // One report for all the drawing, of all it touched.
         QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.front().at(0).toRect(), touched);
         const QRect rect = changed.takeFirst().at(0).toRect();
         QVERIFY(rect.contains(QPoint(10, 10)) && rect.contains(QPoint(30, 10)));
         QVERIFY(rect.width() < 40 && rect.height() < 10);

@@ -4,16 +4,15 @@
 #include <QStringList>
 #include <functional>
 
-#include "document/document_commands.h"
+#include "flows/document_commands.h"
 #include "support/editor_session.h"
 
-// The document commands' windows played by the test: the file window and the Page Layout
-// dialog answer what the scripts say (by default the user cancels), the clipboard is a picture,
-// and the view and cursor hooks reach the real tools. Questions go to the session's host.
-class FakeDocumentHost : public strumix::DocumentHost {
+// The user flows' windows played by the test: the file window and the Page Layout dialog answer
+// what the scripts say (by default the user cancels), the clipboard is a picture, export and
+// print are scripted. Questions go to the session's host.
+class FakeFlowsHost : public strumix::FlowsHost {
 public:
-    FakeDocumentHost(FakeHost& questions, strumix::ToolPalette& tools)
-        : questions_(questions), tools_(tools) {}
+    explicit FakeFlowsHost(FakeHost& questions) : questions_(questions) {}
 
     QStringList file_windows;     // "open" or "Save", at each showing
     QStringList layout_captions;  // the caption at each showing
@@ -22,9 +21,9 @@ public:
     std::function<std::optional<QString>(strumix::FilePurpose, const QString& name)> on_file;
     std::function<strumix::LayoutAnswer(const QString& caption, const strumix::LayoutModel&)>
         on_layout;
+    std::function<std::optional<QString>(const QString& suggested)> on_export;
     QImage clipboard;
     QString clipboard_failure;  // when set, filling the clipboard fails with this reason
-    int resizes = 0;
     std::optional<strumix::LayoutModel> proposed;  // the last layout shown as already chosen
 
     void message(const QString& text, const QString& title, strumix::MessageIcon icon) override {
@@ -52,6 +51,10 @@ public:
         if (on_layout) return on_layout(caption, current);
         return cancelled(current);
     }
+    std::optional<QString> choose_export_file(const QString& suggested) override {
+        return on_export ? on_export(suggested) : std::nullopt;
+    }
+    std::optional<bool> print(const strumix::PrintJob&, bool) override { return std::nullopt; }
     bool set_clipboard_image(const QImage& image, QString* error) override {
         if (!clipboard_failure.isEmpty()) {
             *error = clipboard_failure;
@@ -60,16 +63,6 @@ public:
         clipboard = image;
         return true;
     }
-    void form_resize() override { ++resizes; }
-    void scroll_to_top() override {
-        if (questions_.vscroll_shown) questions_.vscroll_val = questions_.vscroll_min;
-    }
-    void cursor_home() override { tools_.location().cursor_home(); }
-    void cursor_to_page_top() override {
-        tools_.location().place(strumix::LayoutModel::home_column(), 2);
-        tools_.location().follow_cursor();
-    }
-    void select_number_entry() override { tools_.btn_mode_Click(0); }
 
     // What the dialog answers when the user cancels, and when they press OK on a choice.
     static strumix::LayoutAnswer cancelled(const strumix::LayoutModel& current) {
@@ -86,11 +79,10 @@ public:
 
 private:
     FakeHost& questions_;
-    strumix::ToolPalette& tools_;
 };
 
 // The document and tools with the document commands over scripted windows.
 struct DocumentSession : EditorSession {
-    FakeDocumentHost documents{host, tools};
-    strumix::DocumentCommands commands{doc, documents};
+    FakeFlowsHost documents{host};
+    strumix::DocumentCommands commands{doc, tools, documents};
 };

@@ -45,4 +45,14 @@ struct EditorSession {
         doc.commit_and_mark_unchanged();
     }
     void place_box(double left, double top) { box().place(left, top); }
+    // The changed test as it is written for the undo copy: the page's committed picture is not
+    // the undo copy.
+    bool undo_copy_differs() const { return doc.Picture1().picture() != doc.undo_copy(); }
+    // The page's mouse at a place given in the page's current unit, as the view would report it.
+    QPointF at(double x, double y) const { return strumix::to_pixels(QPointF(x, y), tools.unit()); }
+    void press(double x, double y, Qt::MouseButton button = Qt::LeftButton) {
+        tools.Picture1_MouseDown(button, at(x, y));
+    }
+    void move(double x, double y) { tools.Picture1_MouseMove(at(x, y)); }
+    void release(double x, double y) { tools.Picture1_MouseUp(at(x, y)); }
 };

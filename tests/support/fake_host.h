@@ -1,76 +1,26 @@
 #pragma once
 
-#include <QStringList>
-#include <deque>
-#include <vector>
+#include <QList>
+#include <QRect>
+#include <cmath>
 
 #include "edit/edit_host.h"
+#include "support/fake_questions.h"
 
-// A scripted stand-in for the windows' questions: records every message and question and
-// answers from a queue, so tests can drive the program exactly as a user would. `Base` is the
-// interface of ours that asks them.
-template <class Base>
-class Scripted : public Base {
-public:
-    struct Shown {
-        QString text;
-        QString title;
-    };
-    std::vector<Shown> messages;
-    std::vector<Shown> questions;
-    std::deque<strumix::Answer> answers;        // default: No
-    std::deque<std::optional<QString>> inputs;  // default: cancelled
-    std::vector<QString> input_defaults;        // the text each input box offered
-
-    void message(const QString& text, const QString& title, strumix::MessageIcon) override {
-        messages.push_back({text, title});
-    }
-    strumix::Answer ask(const QString& text, const QString& title, bool) override {
-        questions.push_back({text, title});
-        if (answers.empty()) return strumix::Answer::No;
-        const strumix::Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::optional<QString> input_box(const QString& prompt, const QString& title,
-                                     const QString& default_text) override {
-        questions.push_back({prompt, title});
-        input_defaults.push_back(default_text);
-        if (inputs.empty() || !inputs.front()) {
-            if (!inputs.empty()) inputs.pop_front();
-            return std::nullopt;
-        }
-        const QString answer = *inputs.front();
-        inputs.pop_front();
-        return answer;
-    }
-    QStringList message_texts() const {
-        QStringList texts;
-        for (const auto& m : messages) texts << m.text;
-        return texts;
-    }
-    QStringList question_texts() const {
-        QStringList texts;
-        for (const auto& q : questions) texts << q.text;
-        return texts;
-    }
-};
-
-using FakeQuestions = Scripted<strumix::Questions>;
-
-// The questions above, and a page view whose scroll bar a test sets up.
+// Scripted questions, and a page view whose vertical scroll bar (its value from 0 to
+// `vscroll_max`) a test sets up.
 class FakeHost : public Scripted<strumix::EditHost> {
 public:
     bool vscroll_shown = false;
-    int vscroll_min = 0;
     int vscroll_max = 0;
     int vscroll_val = 0;
     int focus_requests = 0;
+    QList<QRect> made_visible;
 
-    bool vscroll_visible() const override { return vscroll_shown; }
-    int vscroll_value() const override { return vscroll_val; }
-    int vscroll_minimum() const override { return vscroll_min; }
-    int vscroll_maximum() const override { return vscroll_max; }
-    void set_vscroll_value(int value) override { vscroll_val = value; }
+    bool view_scrolls_down() const override { return vscroll_shown; }
+    void scroll_view_down_to(double fraction) override {
+        vscroll_val = int(std::lround(fraction * vscroll_max));
+    }
+    void make_visible(const QRect& page_pixels) override { made_visible << page_pixels; }
     void focus_page() override { ++focus_requests; }
 };

@@ -4,10 +4,12 @@
 #include <QRect>
 #include <QVector>
 
+#include "page/page_ink.h"
+
 // Pixel checks on the page: which pixels an action changed, and whether a pixel is ink.
 namespace pixels {
 
-inline bool ink(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+inline bool ink(const QImage& image, int x, int y) { return strumix::ink_at(image, x, y); }
 
 inline QVector<QPoint> changed(const QImage& before, const QImage& after) {
     QVector<QPoint> points;

@@ -7,10 +7,10 @@
 #include <QtTest>
 #include <functional>
 
+#include "app/assembly.h"
 #include "app/file_window.h"
 #include "app/main_window.h"
 #include "app/page_widget.h"
-#include "app/program.h"
 #include "layout/layout_dialog.h"
 #include "support/fake_host.h"
 
@@ -22,7 +22,7 @@ public:
     // Before the program is built: it keeps nothing in the user's data.
     const bool test_mode = (QStandardPaths::setTestModeEnabled(true), true);
     FakeQuestions host;
-    strumix::Program program{&host};
+    strumix::Assembly program{&host};
     strumix::MainWindow& window = program.form1();
     strumix::Document& doc = program.document();
     strumix::ToolPalette& tools = program.tools();

@@ -1,47 +1,17 @@
-// The title window at start-up and as the About box: its tiles, caption and button, the order
-// in which the button appears, and that every opening starts with a fresh window.
+// The title window at start-up: its tiles, caption and button, and the order in which the
+// button appears.
 #include <QFrame>
 #include <QLabel>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QtTest>
 
-#include "app/main_window.h"
-#include "app/page_widget.h"
-#include "app/program.h"
 #include "page/page_font.h"
-#include "page/program.h"
-#include "support/fake_host.h"
+#include "page/program_facts.h"
+#include "support/title_windows.h"
 #include "title/title_window.h"
 
 using namespace strumix;
-
-namespace {
-
-// Every tile of every title window in the program.
-int tiles_in_program() {
-    int count = 0;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (!qobject_cast<TitleWindow*>(top)) continue;
-        for (QLabel* label : top->findChildren<QLabel*>()) {
-            count += label->objectName().startsWith(QLatin1String("pic_tile_"));
-        }
-    }
-    return count;
-}
-
-int title_windows() {
-    int count = 0;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        count += bool(qobject_cast<TitleWindow*>(top));
-    return count;
-}
-
-void unload_closed_windows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-}  // namespace
 
 class TitleWindowTest : public QObject {
     Q_OBJECT
@@ -55,13 +25,11 @@ private slots:
 
     void tiles_cover_three_by_three();
     void startup_button_waits_for_the_editor();
-    void about_twice_starts_fresh_each_time();
-    void about_close_box_returns_to_the_page();
 };
 
 // A failed test may leave its title window behind; the next one starts without it.
 void TitleWindowTest::cleanup() {
-    unload_closed_windows();
+    title_windows::unload_closed();
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (qobject_cast<TitleWindow*>(top)) delete top;
     }
@@ -106,10 +74,8 @@ void TitleWindowTest::startup_button_waits_for_the_editor() {
     QVERIFY2(std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1,
              qPrintable(QStringLiteral("%1, %2 off centre").arg(off.x()).arg(off.y())));
 
-    FakeQuestions questions;
-    Program program(&questions);
-    MainWindow& form1 = program.form1();
-    program.start();
+    // The editor's windows, loaded hidden behind the title.
+    QWidget form1;
     QVERIFY(!title->btn_bend()->isVisible());
     QVERIFY(!form1.isVisible());
     // Nothing can close the title while the editor loads: the program would be left without
@@ -130,61 +96,9 @@ void TitleWindowTest::startup_button_waits_for_the_editor() {
     // Enter presses the button, as a click does.
     QTest::keyClick(title, Qt::Key_Return);
     QTRY_VERIFY(form1.isVisible());
-    unload_closed_windows();
+    title_windows::unload_closed();
     QVERIFY(!alive);
-    QCOMPARE(tiles_in_program(), 0);
-}
-
-void TitleWindowTest::about_twice_starts_fresh_each_time() {
-    FakeQuestions questions;
-    Program program(&questions);
-    MainWindow& form1 = program.form1();
-    program.start();
-    form1.show();
-    QApplication::setActiveWindow(&form1);
-    QPointer<TitleWindow> first;
-    for (int round = 0; round < 2; ++round) {
-        form1.action(QStringLiteral("mnu_about"))->trigger();
-        TitleWindow* about = form1.about_box();
-        QVERIFY(about);
-        QVERIFY(about != first.data() || round == 0);
-        if (round == 0) first = about;
-        QVERIFY(about->isVisible());
-        QVERIFY(about->is_about());
-        // The main window is visible, so the button is there at once.
-        QVERIFY(about->btn_bend()->isVisible());
-        QCOMPARE(title_windows(), 1);
-        QCOMPARE(tiles_in_program(), 9);
-        QCOMPARE(about->box_caption()->text(), QStringLiteral(" Strumix 95 v1.0a"));
-        QVERIFY(about->box_about()->isVisible());
-        QVERIFY(about->box_about()->text().contains(QString::fromLatin1(kProgramVersion)));
-        QVERIFY(about->box_about()->text().contains(QString::fromLatin1(qVersion())));
-
-        QApplication::setActiveWindow(about);
-        QTest::mouseClick(about->btn_bend(), Qt::LeftButton);
-        QVERIFY(form1.isVisible());
-        QCOMPARE(form1.focusWidget(), form1.page());
-        unload_closed_windows();
-        QVERIFY(!form1.about_box());
-        QCOMPARE(title_windows(), 0);
-        QCOMPARE(tiles_in_program(), 0);
-    }
-    QVERIFY(!first);
-}
-
-void TitleWindowTest::about_close_box_returns_to_the_page() {
-    FakeQuestions questions;
-    Program program(&questions);
-    MainWindow& form1 = program.form1();
-    form1.show();
-    form1.mnu_about_Click();
-    QPointer<TitleWindow> about = form1.about_box();
-    QApplication::setActiveWindow(about);
-    QVERIFY(about->close());
-    QVERIFY(form1.isVisible());
-    QCOMPARE(form1.focusWidget(), form1.page());
-    unload_closed_windows();
-    QVERIFY(!about);
+    QCOMPARE(title_windows::tiles(), 0);
 }
 
 QTEST_MAIN(TitleWindowTest)

@@ -10,22 +10,19 @@ namespace strumix {
 class PageWidget;
 class ToolPalette;
 
-// Carrying a notation symbol from its tool button to the page. While the tools have a symbol
-// picked up, the pointer shows that symbol (its hot spot at the centre) and every mouse event
-// of the program comes here until the next release of a button; where that release happens
-// decides: over the page the symbol is stamped, over the bare window it is thrown away and
-// number entry returns, over any other control nothing happens.
-class SymbolCarry : public QObject {
+// The pointer while the tools carry a notation symbol: it shows that symbol (its hot spot at the
+// centre), and every mouse event of the program comes here until the next release of a button,
+// which it hands to the tools as a drop on the page, on the bare window, or elsewhere.
+class CarryPointer : public QObject {
     Q_OBJECT
 
 public:
     enum class Target { Page, Window, Elsewhere };
 
-    SymbolCarry(ToolPalette& tools, QMainWindow& window, PageWidget& page);
-    ~SymbolCarry() override;
+    CarryPointer(ToolPalette& tools, QMainWindow& window, PageWidget& page);
+    ~CarryPointer() override;
 
     bool active() const { return symbol_ >= 0; }
-    int symbol() const { return symbol_; }
     // What lies under a screen position, as the end of a carry sees it.
     Target target_at(QPoint global) const;
 

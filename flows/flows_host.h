@@ -1,19 +1,31 @@
 #pragma once
 
 #include <QImage>
+#include <QPageLayout>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "document/layout_choice.h"
 #include "document/questions.h"
 
+class QPagedPaintDevice;
+
 namespace strumix {
 
 enum class FilePurpose { Open, Save };
 
-// What the document commands ask of the windows around them: the file and the layout the user
-// chooses, the clipboard, and the view and cursor box around the page.
-class DocumentHost : public Questions {
+// A page to print: its name for the print queue, which way the paper should lie for a given
+// paper, and how to paint it onto the printer (false when the printer would not take it).
+struct PrintJob {
+    QString name;
+    std::function<QPageLayout::Orientation(const QPageLayout&)> orientation;
+    std::function<bool(QPagedPaintDevice&)> paint;
+};
+
+// What the user flows ask of the windows: the questions, the file and the layout the user
+// chooses, where to export, the printer, and the clipboard.
+class FlowsHost : public Questions {
 public:
     // The file window, modal: the chosen file's full path, or nothing when cancelled. Saving,
     // the window has already asked before a file is replaced.
@@ -25,22 +37,13 @@ public:
     // already chosen (the layout found in an opened picture).
     virtual LayoutAnswer choose_layout(const QString& caption, const LayoutModel& layout,
                                        bool propose) = 0;
-    // Whether another running Strumix has the file at `path` open.
-    virtual bool open_in_another_copy(const QString& path) {
-        (void)path;
-        return false;
-    }
+    // Where to export the page, proposing `suggested`; nothing when the user cancels.
+    virtual std::optional<QString> choose_export_file(const QString& suggested) = 0;
+    // The print dialog (or, with `preview`, the print preview) for `job`: nothing when the user
+    // cancels, otherwise whether the page went to the printer.
+    virtual std::optional<bool> print(const PrintJob& job, bool preview) = 0;
     // Puts the image on the clipboard; false with the reason when that fails.
     virtual bool set_clipboard_image(const QImage& image, QString* error) = 0;
-
-    // The page view laid out again for the page's size (`form_resize`), and scrolled to the top.
-    virtual void form_resize() = 0;
-    virtual void scroll_to_top() = 0;
-    // The cursor box and the tools: home after a new page, the row above the first string
-    // (following the view) after an open, and number entry selected after a layout is adjusted.
-    virtual void cursor_home() = 0;
-    virtual void cursor_to_page_top() = 0;
-    virtual void select_number_entry() = 0;
 };
 
 }  // namespace strumix

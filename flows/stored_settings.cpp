@@ -1,4 +1,4 @@
-#include "app/stored_settings.h"
+#include "flows/stored_settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,8 +9,6 @@
 
 #include "files/regular_file.h"
 #include "files/safe_write.h"
-
-#include "app/page_widget.h"
 
 namespace strumix {
 
@@ -123,15 +121,15 @@ StoredSettings read_settings(QSettings& settings) {
     if (!stored.save_on_exit) return stored;
     if (settings.value(QStringLiteral("format")).toInt() != kFormat) return stored;
     stored.layout = read_layout(settings);
-    stored.motion = int_in(settings, QStringLiteral("cursor/motion"), 0, 4);
+    if (const auto motion = int_in(settings, QStringLiteral("cursor/motion"), 0, 4))
+        stored.motion = CursorMotion(*motion);
     stored.refresh = flag(settings, QStringLiteral("cursor/refresh"));
     stored.follow = flag(settings, QStringLiteral("cursor/follow"));
     const auto arc = flag(settings, QStringLiteral("draw/arc"));
     const auto line = flag(settings, QStringLiteral("draw/line"));
     const auto letter = flag(settings, QStringLiteral("draw/letter"));
-    if (arc && line && letter) stored.draw_options = std::array<bool, 3>{*arc, *line, *letter};
-    stored.zoom =
-        int_in(settings, QStringLiteral("view/zoom"), PageWidget::kMinZoom, PageWidget::kMaxZoom);
+    if (arc && line && letter) stored.draw_options = DrawOptions{*arc, *line, *letter};
+    stored.zoom = int_in(settings, QStringLiteral("view/zoom"), kMinZoom, kMaxZoom);
     const QString folder = settings.value(QStringLiteral("files/folder")).toString();
     if (!folder.isEmpty() && QDir(folder).exists()) stored.folder = folder;
     for (const QString& path : settings.value(QStringLiteral("files/recent")).toStringList()) {
@@ -146,13 +144,13 @@ void write_settings(QSettings& settings, const StoredSettings& stored) {
     if (!stored.save_on_exit) return;
     settings.setValue(QStringLiteral("format"), kFormat);
     if (stored.layout) write_layout(settings, *stored.layout);
-    if (stored.motion) settings.setValue(QStringLiteral("cursor/motion"), *stored.motion);
+    if (stored.motion) settings.setValue(QStringLiteral("cursor/motion"), int(*stored.motion));
     if (stored.refresh) settings.setValue(QStringLiteral("cursor/refresh"), *stored.refresh);
     if (stored.follow) settings.setValue(QStringLiteral("cursor/follow"), *stored.follow);
     if (stored.draw_options) {
-        settings.setValue(QStringLiteral("draw/arc"), (*stored.draw_options)[0]);
-        settings.setValue(QStringLiteral("draw/line"), (*stored.draw_options)[1]);
-        settings.setValue(QStringLiteral("draw/letter"), (*stored.draw_options)[2]);
+        settings.setValue(QStringLiteral("draw/arc"), stored.draw_options->arc);
+        settings.setValue(QStringLiteral("draw/line"), stored.draw_options->line);
+        settings.setValue(QStringLiteral("draw/letter"), stored.draw_options->letter);
     }
     if (stored.zoom) settings.setValue(QStringLiteral("view/zoom"), *stored.zoom);
     if (stored.folder) settings.setValue(QStringLiteral("files/folder"), *stored.folder);

@@ -1,4 +1,4 @@
-#include "app/symbol_carry.h"
+#include "app/carry_pointer.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -24,18 +24,18 @@ QCursor symbol_cursor(const QImage& symbol, int zoom) {
 
 }  // namespace
 
-SymbolCarry::SymbolCarry(ToolPalette& tools, QMainWindow& window, PageWidget& page)
+CarryPointer::CarryPointer(ToolPalette& tools, QMainWindow& window, PageWidget& page)
     : QObject(&window), tools_(tools), window_(window), page_(page) {
-    setObjectName(QStringLiteral("symbol_carry"));
-    connect(&tools_, &ToolPalette::changed, this, &SymbolCarry::follow_tools);
+    setObjectName(QStringLiteral("carry_pointer"));
+    connect(&tools_, &ToolPalette::changed, this, &CarryPointer::follow_tools);
 }
 
-SymbolCarry::~SymbolCarry() {
+CarryPointer::~CarryPointer() {
     if (active()) end();
 }
 
-void SymbolCarry::follow_tools() {
-    const int wanted = tools_.carried_symbol();
+void CarryPointer::follow_tools() {
+    const int wanted = tools_.carried_symbol().value_or(-1);
     if (wanted == symbol_) return;
     if (wanted < 0) {
         end();
@@ -44,7 +44,7 @@ void SymbolCarry::follow_tools() {
     }
 }
 
-void SymbolCarry::begin(int symbol) {
+void CarryPointer::begin(int symbol) {
     const QCursor cursor = symbol_cursor(Glyphs::get().pic_bend[symbol], page_.zoom());
     if (active()) {
         QGuiApplication::changeOverrideCursor(cursor);
@@ -57,7 +57,7 @@ void SymbolCarry::begin(int symbol) {
     symbol_ = symbol;
 }
 
-void SymbolCarry::end() {
+void CarryPointer::end() {
     if (!active()) return;
     symbol_ = -1;
     qApp->removeEventFilter(this);
@@ -65,7 +65,7 @@ void SymbolCarry::end() {
     QGuiApplication::restoreOverrideCursor();
 }
 
-SymbolCarry::Target SymbolCarry::target_at(QPoint global) const {
+CarryPointer::Target CarryPointer::target_at(QPoint global) const {
     const QPoint local = window_.mapFromGlobal(global);
     if (!window_.rect().contains(local)) return Target::Elsewhere;
     QWidget* under = window_.childAt(local);
@@ -74,17 +74,15 @@ SymbolCarry::Target SymbolCarry::target_at(QPoint global) const {
     return Target::Elsewhere;
 }
 
-void SymbolCarry::drop(QPoint global) {
-    const int symbol = symbol_;
+void CarryPointer::drop(QPoint global) {
     // The carry is over whatever lies under the pointer.
     end();
     switch (target_at(global)) {
         case Target::Page:
-            tools_.Picture1_DragDrop(symbol,
-                                     page_.to_page_pixels(page_.mapFromGlobal(QPointF(global))));
+            tools_.Picture1_DragDrop(page_.to_page_pixels(page_.mapFromGlobal(QPointF(global))));
             break;
         case Target::Window:
-            tools_.Form_DragDrop(symbol);
+            tools_.Form_DragDrop();
             break;
         case Target::Elsewhere:
             tools_.drop_elsewhere();
@@ -92,19 +90,19 @@ void SymbolCarry::drop(QPoint global) {
     }
 }
 
-void SymbolCarry::abandon() {
+void CarryPointer::abandon() {
     if (!active()) return;
     end();
     tools_.drop_elsewhere();
 }
 
-bool SymbolCarry::in_window(QObject* receiver) const {
+bool CarryPointer::in_window(QObject* receiver) const {
     if (auto* widget = qobject_cast<QWidget*>(receiver)) return widget->window() == &window_;
     if (auto* window = qobject_cast<QWindow*>(receiver)) return window == window_.windowHandle();
     return false;
 }
 
-bool SymbolCarry::eventFilter(QObject* watched, QEvent* event) {
+bool CarryPointer::eventFilter(QObject* watched, QEvent* event) {
     // A dialog or menu that comes up over the window (from a shortcut) takes the mouse: the
     // symbol is let go there, and its clicks are its own.
     if (event->type() == QEvent::WindowBlocked && in_window(watched)) {

@@ -3,14 +3,19 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <optional>
 
+#include "edit/cursor_box.h"
+#include "edit/tool.h"
 #include "page/layout_model.h"
 
 class QSettings;
 
 namespace strumix {
+
+// The page view's zoom: whole steps from 1 to 8.
+inline constexpr int kMinZoom = 1;
+inline constexpr int kMaxZoom = 8;
 
 // What one run leaves for the next when "Sa&ve Settings on Exit" is checked as it ends. Each
 // value is absent when nothing (or nothing sound) was stored, and the program then starts as
@@ -18,10 +23,10 @@ namespace strumix {
 struct StoredSettings {
     bool save_on_exit = true;
     std::optional<LayoutModel> layout;
-    std::optional<int> motion;  // Cursor Motion, as the menu's index
+    std::optional<CursorMotion> motion;
     std::optional<bool> refresh;
     std::optional<bool> follow;
-    std::optional<std::array<bool, 3>> draw_options;  // Arc, Line, Letter
+    std::optional<DrawOptions> draw_options;
     std::optional<int> zoom;
     std::optional<QString> folder;  // the file window's
     QStringList recent;             // newest first

@@ -1,19 +1,28 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "document/document.h"
-#include "document/document_host.h"
+#include "flows/flows_host.h"
 
 namespace strumix {
 
+class ToolPalette;
+
 // The "&File" commands, "&Adjust Layout to Image" and "&Copy Image": each asks its windows
 // (the file window, the Page Layout dialog, the questions) and then loads, saves, draws and
-// commits the document itself.
+// commits the document itself, and puts the tools where the page needs them.
 class DocumentCommands {
 public:
-    DocumentCommands(Document& document, DocumentHost& host) : doc_(document), host_(host) {}
+    DocumentCommands(Document& document, ToolPalette& tools, FlowsHost& host)
+        : doc_(document), tools_(tools), host_(host) {}
+
+    // Whether another running Strumix has the file at `path` open; none by default.
+    std::function<bool(const QString& path)> open_elsewhere;
+    // The page was just opened from or saved to `path`.
+    std::function<void(const QString& path)> kept;
 
     bool ask_yes_no(const QString& prompt);
     void check_save_changes();
@@ -27,13 +36,17 @@ public:
     void mnu_copy_Click();
     // "&Adjust Layout to Image".
     void menu_page_Click();
-    // Opens the page at `path` as "&Open" opens a file chosen in the file window, the layout
-    // question included; used for the file the program is started with.
+    // Opens the page at `path` as "&Open" opens a file chosen in the file window, after the
+    // save question: for the file the program is started with, a recent page and a drop. A
+    // file that cannot be opened is said so, and nothing else happens.
     void open_path(const QString& path);
     // Whether the program may end now (asks about unsaved changes).
     bool query_unload();
 
 private:
+    // Loads the page at `path` and everything an opened page brings: its names, the questions
+    // about it, its layout. False, with the reason said, when it cannot be read.
+    bool open_file(const QString& path);
     // What "&Open" does once the page is loaded, or the file window was cancelled: the layout
     // question, the view and the cursor box at the top, the page committed as unchanged.
     void finish_open(bool opened);
@@ -42,9 +55,11 @@ private:
     // already chosen when there is one.
     void adjust_layout(const std::optional<LayoutModel>& found);
     void say_if_open_elsewhere(const QString& path);
+    void file_kept(const QString& path);
 
     Document& doc_;
-    DocumentHost& host_;
+    ToolPalette& tools_;
+    FlowsHost& host_;
 };
 
 }  // namespace strumix

@@ -3,8 +3,6 @@
 #include <QObject>
 #include <QStringList>
 
-class QMenu;
-
 namespace strumix {
 
 // The pages last opened or saved, newest first, at most eight, each once.
@@ -20,12 +18,9 @@ public:
     // A page just opened or saved goes to the top.
     void add(const QString& path);
     void remove(const QString& path);
-    // Lists the pages in `menu`, numbered; choosing one says `chosen`. Greyed when none.
-    void fill_menu(QMenu& menu);
 
 signals:
     void changed();
-    void chosen(const QString& path);
 
 private:
     QStringList paths_;

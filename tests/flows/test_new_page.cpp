@@ -65,19 +65,18 @@ private slots:
         QFETCH(QSize, size);
         DocumentSession s;
         s.documents.on_layout = [&](const QString&, const LayoutModel& current) {
-            LayoutAnswer answer = FakeDocumentHost::chosen(current, across, staffs, notes);
+            LayoutAnswer answer = FakeFlowsHost::chosen(current, across, staffs, notes);
             for (auto& staff : answer.staffs) staff.num_strings = strings;
             return answer;
         };
         s.commands.menu_new_Click();
 
         QCOMPARE(s.page().size(), size);
-        QVERIFY(s.documents.resizes > 0);
         QCOMPARE(s.doc.caption(), QStringLiteral("Strumix 95 v1.0a [ Untitled.bmp ]"));
         QCOMPARE(s.doc.file_name(), QStringLiteral("Untitled"));
         QVERIFY(s.doc.file_path().isEmpty());
-        QVERIFY(!s.doc.page_changed());
-        QVERIFY(!s.doc.page_counts_as_changed());
+        QVERIFY(!s.undo_copy_differs());
+        QVERIFY(!s.doc.unsaved(Document::Moment::Replacing));
 
         // Bar lines at x = 6.5 + j·(3n + 2) columns, string lines at the middle of their rows.
         const QImage& page = s.page().image();
@@ -103,12 +102,13 @@ private slots:
     void adjust_keeps_the_picture() {
         DocumentSession s;
         s.tools.btn_edit_Click();
-        s.page().line(10, 1, 20, 1);  // drawn, not committed: stays too
+        // Drawn, not committed: stays too.
+        s.page().draw([](PageDrawing& d) { d.line(QPoint(10, 1), QPoint(20, 1)); });
         const Picture picture = s.page().picture();
         const QImage pixels = s.page().image();
         const QString caption = s.doc.caption();
         s.documents.on_layout = [](const QString&, const LayoutModel& current) {
-            LayoutAnswer answer = FakeDocumentHost::chosen(current, 3, 3, 20);
+            LayoutAnswer answer = FakeFlowsHost::chosen(current, 3, 3, 20);
             answer.staffs[0].num_strings = 7;
             return answer;
         };
@@ -122,14 +122,14 @@ private slots:
         QCOMPARE(s.doc.model().num_lines, 3);
         QCOMPARE(s.doc.model().notes_per_measure, 20);
         QCOMPARE(s.doc.model().first_row(1), 12);
-        QCOMPARE(s.tools.current_tool(), kToolNumbers);
+        QCOMPARE(s.tools.current_tool(), ToolId::Numbers);
     }
 
     // Cancel leaves the layout as it was, but staffs stored with "&Assign" stay stored.
     void adjust_cancelled_keeps_assigned_staffs() {
         DocumentSession s;
         s.documents.on_layout = [](const QString&, const LayoutModel& current) {
-            LayoutAnswer answer = FakeDocumentHost::cancelled(current);
+            LayoutAnswer answer = FakeFlowsHost::cancelled(current);
             answer.staffs[1].set_caption(QStringLiteral("Low"));
             return answer;
         };
@@ -156,15 +156,15 @@ private slots:
         QFETCH(bool, drawn);
         DocumentSession s;
         s.page().set_limits({500 * 300, 16384});
-        const Picture start = s.doc.backup(0);
+        const Picture start = s.doc.undo_copy();
         int shown = 0;
         s.documents.on_layout = [&](const QString& caption, const LayoutModel& current) {
             [&] { QVERIFY(shown < answers.size()); }();
             [&] { QCOMPARE(caption, QString::fromLatin1(kNewPageLayout)); }();
             const QStringList answer = answers.value(shown++).split(QLatin1Char(' '));
-            if (answer.size() < 3) return FakeDocumentHost::cancelled(current);
-            return FakeDocumentHost::chosen(current, answer[0].toInt(), answer[1].toInt(),
-                                            answer[2].toInt());
+            if (answer.size() < 3) return FakeFlowsHost::cancelled(current);
+            return FakeFlowsHost::chosen(current, answer[0].toInt(), answer[1].toInt(),
+                                         answer[2].toInt());
         };
         s.commands.menu_new_Click();
         QCOMPARE(shown, answers.size());
@@ -175,11 +175,11 @@ private slots:
                            "create the image.")));
         QCOMPARE(s.box().top(), 3.0);
         if (!drawn) {
-            QVERIFY(s.doc.backup(0) == start);
+            QVERIFY(s.doc.undo_copy() == start);
             return;
         }
         QCOMPARE(s.page().size(), s.doc.model().page_size_pixels());
-        QVERIFY(!s.doc.page_changed());
+        QVERIFY(!s.undo_copy_differs());
         QVERIFY(black(s.page().image(), 52, 56));
     }
 
@@ -212,7 +212,7 @@ private slots:
         DocumentSession s;
         s.documents.on_file = [&](FilePurpose, const QString&) { return std::optional(path); };
         s.documents.on_layout = [accept](const QString&, const LayoutModel& shown) {
-            LayoutAnswer answer = FakeDocumentHost::cancelled(shown);
+            LayoutAnswer answer = FakeFlowsHost::cancelled(shown);
             if (accept)
                 answer.accepted =
                     LayoutChoice{shown.measures_across, shown.num_lines, shown.notes_per_measure};
@@ -250,8 +250,8 @@ private slots:
         s.documents.on_layout = [&](const QString& caption, const LayoutModel& current) {
             shown << caption << s.doc.file_name() << s.doc.file_path();
             [&] { QCOMPARE(s.host.questions.size(), size_t(changed ? 1 : 0)); }();
-            return accept ? FakeDocumentHost::chosen(current, 2, 2, 12)
-                          : FakeDocumentHost::cancelled(current);
+            return accept ? FakeFlowsHost::chosen(current, 2, 2, 12)
+                          : FakeFlowsHost::cancelled(current);
         };
         s.commands.menu_new_Click();
 
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(s.doc.caption(), QString::fromLatin1(accept ? "Strumix 95 v1.0a [ Untitled.bmp ]"
                                                              : "Strumix 95 v1.0a [Untitled]"));
         QCOMPARE(s.page().size(), accept ? QSize(700, 256) : QSize(484, 256));
-        QCOMPARE(s.doc.page_changed(), !accept);
+        QCOMPARE(s.undo_copy_differs(), !accept);
         if (!accept) QVERIFY(s.page().picture() == before);
     }
 };

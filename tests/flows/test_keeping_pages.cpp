@@ -141,8 +141,8 @@ private slots:
         DocumentSession later;
         RecoveryKeeper::recover_into(later.doc, *data);
         QVERIFY(ink_in_cell(later.page().image(), 8, 3) > 4);
-        QVERIFY(later.doc.page_counts_as_changed());
-        QVERIFY(later.doc.drawn_since_kept());
+        QVERIFY(later.doc.unsaved(Document::Moment::Replacing));
+        QVERIFY(later.doc.unsaved(Document::Moment::Ending));
 
         save_as(s, dir_.filePath(QStringLiteral("kept.tab")));
         QVERIFY(!store.has_data());

@@ -9,6 +9,7 @@
 #include "files/page_file.h"
 #include "page/page_font.h"
 #include "support/document_session.h"
+#include "support/page_cells.h"
 #include "support/sample_pictures.h"
 
 using namespace strumix;
@@ -51,9 +52,8 @@ struct Session : DocumentSession {
     }
     // Fret numbers printed at a note cell of the top staff, as Enter prints an entry.
     void type_number(const QString& number, int note, int string = 0) {
-        page().set_scale_mode(ScaleMode::Characters);
-        page().set_current(doc.model().note_column(0, note), doc.model().string_row(0, string));
-        page().print(number);
+        print_at(page(), doc.model().note_column(0, note), doc.model().string_row(0, string),
+                 number);
     }
     QImage cell(int note, int string = 0) {
         return samples::note_cell(page().image(), doc.model().note_column(0, note),
@@ -127,15 +127,15 @@ void TestDocumentCommands::open_runs_every_step() {
     QVERIFY(s.message_texts().contains(QLatin1String(kAdjust)));
     QCOMPARE(s.box().left(), 8.0);
     QCOMPARE(s.box().top(), 2.0);
-    QVERIFY(!s.doc.page_counts_as_changed());
+    QVERIFY(!s.doc.unsaved(Document::Moment::Replacing));
     if (choose) {
         QCOMPARE(s.page().size(), picture.size());
         QCOMPARE(s.page().image().pixel(350, 166), picture.pixel(350, 166));
         QCOMPARE(s.doc.caption(), QStringLiteral("Strumix 95 v1.0a [Song.TAB]"));
         QCOMPARE(s.doc.file_name(), QStringLiteral("Song.TAB"));
         QCOMPARE(s.doc.file_path(), folder + QStringLiteral("/Song.TAB"));
-        QVERIFY(s.doc.backup(1));
-        QCOMPARE(s.doc.backup(1)->size(), picture.size());
+        QVERIFY(s.doc.backup_copy());
+        QCOMPARE(s.doc.backup_copy()->size(), picture.size());
     } else {
         QCOMPARE(s.page().image(), before);
         QCOMPARE(s.doc.caption(), QStringLiteral("Strumix 95 v1.0a [Untitled]"));
@@ -177,7 +177,7 @@ void TestDocumentCommands::failed_open_changes_nothing() {
     QCOMPARE(s.doc.file_path(), QString());
     QCOMPARE(s.doc.caption(), QStringLiteral("Strumix 95 v1.0a [Untitled]"));
     // The number typed before is still unsaved, so leaving still asks.
-    QVERIFY(s.doc.page_counts_as_changed());
+    QVERIFY(s.doc.unsaved(Document::Moment::Replacing));
 }
 
 // The file the program is started with opens as a chosen one would, without the file window;
@@ -196,8 +196,8 @@ void TestDocumentCommands::open_by_path() {
     QCOMPARE(s.doc.file_name(), QStringLiteral("riff.tab"));
     QCOMPARE(s.doc.file_path(), path);
     QCOMPARE(s.doc.caption(), QStringLiteral("Strumix 95 v1.0a [riff.tab]"));
-    QCOMPARE(*s.doc.backup(1), s.page().image());
-    QVERIFY(!s.doc.page_counts_as_changed());
+    QCOMPARE(*s.doc.backup_copy(), s.page().image());
+    QVERIFY(!s.doc.unsaved(Document::Moment::Replacing));
 
     Session missing(folder);
     const QImage before = missing.page().image();
@@ -259,7 +259,7 @@ void TestDocumentCommands::save_shows_the_path_then_writes() {
     QString error;
     QVERIFY(read_page_file(path, s.page().limits(), &saved, &error));
     QCOMPARE(saved, typed);
-    QVERIFY(!s.doc.drawn_since_kept());
+    QVERIFY(!s.doc.unsaved(Document::Moment::Ending));
 }
 
 void TestDocumentCommands::revert_data() {
@@ -300,7 +300,7 @@ void TestDocumentCommands::failed_revert_changes_nothing() {
     QCOMPARE(s.cell(0), saved_cell);
     QVERIFY(s.cell(6, 2) != samples::note_cell(drawn, s.doc.model().note_column(0, 6),
                                                s.doc.model().string_row(0, 2)));
-    QVERIFY(!s.doc.page_counts_as_changed());
+    QVERIFY(!s.doc.unsaved(Document::Moment::Replacing));
 
     // With the file gone: reported, and the page stays as drawn.
     s.type_number(QStringLiteral("9"), 6, 2);
@@ -325,7 +325,7 @@ void TestDocumentCommands::copy_image() {
     // Typed but not committed: still part of the copy.
     s.type_number(QStringLiteral("10"), 15, 5);
     const QImage drawn = s.page().image();
-    const bool changed = s.doc.page_changed();
+    const bool changed = s.undo_copy_differs();
 
     s.commands.mnu_copy_Click();
 
@@ -338,7 +338,7 @@ void TestDocumentCommands::copy_image() {
     } else {
         QCOMPARE(s.host.messages.front().text, failure);
     }
-    QCOMPARE(s.doc.page_changed(), changed);
+    QCOMPARE(s.undo_copy_differs(), changed);
     QCOMPARE(s.page().image(), drawn);
 }
 

@@ -17,12 +17,13 @@
 
 #include <QTimer>
 
+#include "app/assembly.h"
 #include "app/file_window.h"
-#include "app/program.h"
 #include "files/safe_write.h"
 #include "layout/layout_dialog.h"
 #include "page/page_font.h"
-#include "support/fake_host.h"
+#include "support/fake_questions.h"
+#include "support/page_cells.h"
 
 using namespace strumix;
 
@@ -39,7 +40,7 @@ void print(const char* key, const QString& value) {
 // Layout dialog an open ends with is cancelled.
 class User : public QObject {
 public:
-    User(Program& program, QString name) : program_(program), name_(std::move(name)) {
+    User(Assembly& program, QString name) : program_(program), name_(std::move(name)) {
         program.file_window().installEventFilter(this);
         program.layout_dialog().installEventFilter(this);
     }
@@ -65,12 +66,12 @@ protected:
     }
 
 private:
-    Program& program_;
+    Assembly& program_;
     QString name_;
     bool typed_ = false;
 };
 
-void report(const FakeQuestions& host, Program& program, bool done, int shown_again) {
+void report(const FakeQuestions& host, Assembly& program, bool done, int shown_again) {
     const Document& doc = program.document();
     for (const auto& m : host.messages) print("message", m.title + QLatin1Char('|') + m.text);
     for (const auto& q : host.questions) print("question", q.text);
@@ -78,7 +79,7 @@ void report(const FakeQuestions& host, Program& program, bool done, int shown_ag
     print("file_path", doc.file_path());
     print("caption", doc.caption());
     print("done", QString::number(done));
-    print("changed", QString::number(doc.page_counts_as_changed()));
+    print("changed", QString::number(doc.unsaved(Document::Moment::Replacing)));
     print("window_back", QString::number(shown_again));
 }
 
@@ -107,10 +108,9 @@ int main(int argc, char* argv[]) {
         print("start", FileWindow::start_folder(args[0]));
         return 0;
     }
-    Program program(&host);
+    Assembly program(&host);
     program.start();
-    program.document().Picture1().set_current(8, 3);
-    program.document().Picture1().print(QStringLiteral("12"));
+    print_at(program.document().Picture1(), 8, 3, QStringLiteral("12"));
     DocumentCommands& commands = program.commands();
 
     if ((command == QLatin1String("save-as") || command == QLatin1String("open")) &&

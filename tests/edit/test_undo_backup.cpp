@@ -24,18 +24,18 @@ void TestUndoBackup::startup_state() {
     QCOMPARE(s.doc.caption(), QStringLiteral("Strumix 95 v1.0a [Untitled]"));
     QCOMPARE(s.tools.status_text(), QStringLiteral("Selected Tool: Insert Fret Numbers"));
     QCOMPARE(s.doc.file_name(), QStringLiteral("Untitled"));
-    QCOMPARE(s.tools.current_tool(), kToolNumbers);
-    QCOMPARE(s.page().scale_mode(), ScaleMode::Characters);
+    QCOMPARE(s.tools.current_tool(), ToolId::Numbers);
+    QCOMPARE(s.tools.unit(), PageUnit::Characters);
     QVERIFY(s.box().visible());
     QCOMPARE(s.box().caption(), QString());
     QCOMPARE(s.box().left(), 8.0);
     QCOMPARE(s.box().top(), 3.0);
-    QCOMPARE(s.box().cursor_motion(), QStringLiteral("r"));
+    QCOMPARE(s.box().cursor_motion(), CursorMotion::Right);
     QVERIFY(!s.tools.slidewin_visible());
     QVERIFY(s.page().picture() != nullptr);
-    QCOMPARE(s.doc.backup(0), s.page().picture());
-    QCOMPARE(s.doc.backup(1), s.page().picture());
-    QVERIFY(!s.doc.page_changed());
+    QCOMPARE(s.doc.undo_copy(), s.page().picture());
+    QCOMPARE(s.doc.backup_copy(), s.page().picture());
+    QVERIFY(!s.undo_copy_differs());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     // The blank page: the first guitar string runs through the home cell.
     QVERIFY(is_black(s.page().image(), 64, 3 * kRowPixels + 8));
@@ -88,7 +88,7 @@ void TestUndoBackup::commands() {
     const QImage& page = s.page().image();
     QCOMPARE(ink_in_cell(page, 8, 3) > 0, ink_at_8);
     QCOMPARE(ink_in_cell(page, 11, 3) > 0, ink_at_11);
-    QCOMPARE(s.doc.page_changed(), changed);
+    QCOMPARE(s.undo_copy_differs(), changed);
     // What the page shows is its persistent picture after each of these commands.
     if (actions.endsWith(QLatin1Char('U')) || actions.endsWith(QLatin1Char('R'))) {
         QVERIFY(*s.page().picture() == page);
@@ -105,11 +105,11 @@ void TestUndoBackup::backup_pictures_are_shared_values() {
     QCOMPARE(s.page().picture(), start);
     s.doc.menu_undo_Click();
     s.doc.set_backup();
-    QVERIFY(s.doc.backup(1) != s.page().picture());
-    QVERIFY(*s.doc.backup(1) == s.page().image());
+    QVERIFY(s.doc.backup_copy() != s.page().picture());
+    QVERIFY(*s.doc.backup_copy() == s.page().image());
     s.keys(
         {Qt::Key_0 + 3, Qt::Key_Return});  // drawing afterwards leaves the backup as it was taken
-    QCOMPARE(ink_in_cell(*s.doc.backup(1), 11, 3), 0);
+    QCOMPARE(ink_in_cell(*s.doc.backup_copy(), 11, 3), 0);
 }
 
 QTEST_MAIN(TestUndoBackup)

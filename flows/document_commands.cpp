@@ -1,11 +1,11 @@
-#include "document/document_commands.h"
+#include "flows/document_commands.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "document/busy_pointer.h"
+#include "edit/tool_palette.h"
 #include "page/layout_finder.h"
-#include "page/program.h"
+#include "page/program_facts.h"
 
 namespace strumix {
 
@@ -31,8 +31,7 @@ void DocumentCommands::report_file_error(const QString& error) {
 }
 
 void DocumentCommands::check_save_changes() {
-    // Numbers committed by choosing a notation tool pass the undo copy test, yet are unsaved.
-    if (!doc_.page_counts_as_changed()) return;
+    if (!doc_.unsaved(Document::Moment::Replacing)) return;
     // There is no way back from here: after Yes (whatever the save did) or No the caller goes on.
     if (ask_yes_no(kSaveChanges)) menu_save_Click();
 }
@@ -52,21 +51,16 @@ void DocumentCommands::menu_new_Click() {
                          QStringLiteral(" ]"));
         doc_.set_names(QStringLiteral("Untitled"), QString());
         QString error;
-        const bool drawn = doc_.Redraw_pic(&error);
-        host_.form_resize();
-        if (!drawn) {
+        if (!doc_.Redraw_pic(&error)) {
             host_.message(page_failure_message(error), QString(), MessageIcon::None);
             continue;
         }
-        // Let the page paint, but take no clicks or keys: a command started now would find the
-        // page drawn and not yet committed.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         doc_.commit_and_mark_unchanged();
         // A fresh page: nothing on it is waiting to be saved.
         doc_.mark_kept();
         break;
     }
-    host_.cursor_home();
+    tools_.location().cursor_home();
 }
 
 void DocumentCommands::menu_page_Click() { adjust_layout(std::nullopt); }
@@ -93,35 +87,26 @@ void DocumentCommands::adjust_layout(const std::optional<LayoutModel>& found) {
     // Adjusting the layout to an image: the page stays exactly as it is. Cancel on a found
     // layout leaves the layout as it was.
     if (answer.accepted || !found) doc_.set_model(answer.applied_to(current));
-    host_.select_number_entry();
+    tools_.btn_mode_Click(0);
 }
 
 void DocumentCommands::menu_open_Click() {
     check_save_changes();
-    for (;;) {
-        const std::optional<QString> path = host_.choose_file(FilePurpose::Open, doc_.file_name());
-        if (!path) break;
-        QString error;
-        bool loaded = false;
-        {
-            BusyPointer busy;
-            loaded = doc_.load(*path, &error);
-            if (loaded) QCoreApplication::processEvents();
-        }
-        if (loaded) {
-            doc_.kept_as(*path);
-            host_.file_kept(*path);
-            say_if_open_elsewhere(*path);
-            finish_open(true);
-            return;
-        }
-        report_file_error(error);
+    // Until a file opens or the user cancels: one that cannot be read is said so, and the file
+    // window comes back.
+    while (const std::optional<QString> path =
+               host_.choose_file(FilePurpose::Open, doc_.file_name())) {
+        if (open_file(*path)) return;
     }
     finish_open(false);
 }
 
 void DocumentCommands::open_path(const QString& path) {
     check_save_changes();
+    open_file(QFileInfo(path).absoluteFilePath());
+}
+
+bool DocumentCommands::open_file(const QString& path) {
     QString error;
     bool loaded = false;
     {
@@ -129,18 +114,23 @@ void DocumentCommands::open_path(const QString& path) {
         loaded = doc_.load(path, &error);
     }
     if (!loaded) {
-        // Nothing was opened, so there is no image to fit the layout to.
         report_file_error(error);
-        return;
+        return false;
     }
-    doc_.kept_as(QFileInfo(path).absoluteFilePath());
-    host_.file_kept(doc_.file_path());
-    say_if_open_elsewhere(doc_.file_path());
+    doc_.kept_as(path);
+    file_kept(path);
+    say_if_open_elsewhere(path);
     finish_open(true);
+    return true;
+}
+
+void DocumentCommands::file_kept(const QString& path) {
+    host_.file_kept(path);
+    if (kept) kept(path);
 }
 
 void DocumentCommands::say_if_open_elsewhere(const QString& path) {
-    if (!host_.open_in_another_copy(path)) return;
+    if (!open_elsewhere || !open_elsewhere(path)) return;
     host_.message(QStringLiteral("\"%1\" is open in another Strumix too. What is saved in one "
                                  "replaces what was saved in the other.")
                       .arg(path),
@@ -148,15 +138,13 @@ void DocumentCommands::say_if_open_elsewhere(const QString& path) {
 }
 
 void DocumentCommands::finish_open(bool opened) {
-    // The new picture is shown from its top-left corner.
-    host_.scroll_to_top();
+    // The new picture is shown from its top.
+    tools_.show_page_top();
     host_.message(QStringLiteral("Please adjust strumix's layout to fit the image."), QString(),
                   MessageIcon::None);
     // A page of ours brings its layout back: the dialog comes up with it already chosen.
     adjust_layout(opened ? find_layout(doc_.Picture1().image()) : std::nullopt);
-    host_.form_resize();
-    host_.cursor_to_page_top();
-    QCoreApplication::processEvents();
+    tools_.location().place_above_page();
     doc_.commit_and_mark_unchanged();
     // A cancelled file window leaves the old page, with whatever was drawn on it unsaved.
     if (opened) doc_.mark_kept();
@@ -184,7 +172,7 @@ bool DocumentCommands::menu_save_Click() {
     if (!saved) {
         report_file_error(error);
     } else {
-        host_.file_kept(path);
+        file_kept(path);
     }
     return saved;
 }
@@ -203,7 +191,7 @@ bool DocumentCommands::menu_save_as_Click() {
         }
         if (saved) {
             doc_.kept_as(*path);
-            host_.file_kept(*path);
+            file_kept(*path);
             return true;
         }
         report_file_error(error);
@@ -227,7 +215,6 @@ void DocumentCommands::mnu_revert_Click() {
         }
     }
     if (!loaded) report_file_error(error);
-    host_.form_resize();
 }
 
 void DocumentCommands::mnu_copy_Click() {
@@ -242,9 +229,7 @@ void DocumentCommands::mnu_copy_Click() {
 }
 
 bool DocumentCommands::query_unload() {
-    // Only what was drawn since the page was created, opened or saved is at stake here; a page
-    // just saved is not.
-    if (!doc_.drawn_since_kept()) return true;
+    if (!doc_.unsaved(Document::Moment::Ending)) return true;
     switch (host_.ask(kSaveChanges, program_title(), true)) {
         case Answer::No:
             return true;

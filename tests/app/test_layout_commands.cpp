@@ -8,9 +8,9 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include "app/assembly.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
-#include "app/program.h"
 #include "layout/layout_dialog.h"
 #include "page/page_font.h"
 #include "support/fake_host.h"
@@ -37,7 +37,7 @@ private slots:
     // 12, chosen in the dialog that "&New..." shows.
     void new_page_from_the_dialog() {
         FakeQuestions questions;
-        Program program(&questions);
+        Assembly program(&questions);
         program.start();
         ModalScript script;
         script.then([](QWidget* window) {
@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(doc.model().notes_per_measure, 12);
         // 6.5 + 3·13·2 + 3 columns; 2 + 9 + 7 + 8 rows.
         QCOMPARE(doc.Picture1().size(), QSize(700, 416));
-        QVERIFY(!doc.page_changed());
+        QVERIFY(!(doc.Picture1().picture() != doc.undo_copy()));
         QCOMPARE(doc.caption(), QStringLiteral("Strumix 95 v1.0a [ Untitled.bmp ]"));
         const QImage& page = doc.Picture1().image();
         QVERIFY(black(page, 52, 3 * 16 + 8));             // guitar string 1 at the first bar
@@ -120,7 +120,7 @@ private slots:
     }
     void program_windows() {
         QFETCH(bool, cancel);
-        Program program;
+        Assembly program;
         program.start();
         Document& doc = program.document();
         MainWindow& form1 = program.form1();
@@ -176,7 +176,7 @@ private slots:
         }
         // The failed try already renamed the page, so the second try shows that name.
         QCOMPARE(form1.windowTitle(), QStringLiteral("Strumix 95 v1.0a [ Untitled ]"));
-        QVERIFY(!doc.page_changed());
+        QVERIFY(!(doc.Picture1().picture() != doc.undo_copy()));
         QVERIFY(black(doc.Picture1().image(), 452, 14 * 16 + 8));
 
         const Picture before = doc.Picture1().picture();

@@ -73,15 +73,14 @@ void draw_over(EditorSession& s, QRandomGenerator& random) {
     for (int k = 0; k < 2; ++k) {
         const int symbol = random.bounded(kSymbolCount);
         s.tools.btn_bend_Click(symbol);
-        s.tools.Picture1_DragDrop(symbol,
-                                  QPointF(note_x() + 16, 16 + random.bounded(size.height() - 32)));
+        s.tools.Picture1_DragDrop(QPointF(note_x() + 16, 16 + random.bounded(size.height() - 32)));
     }
     s.tools.pic_tool_Click(random.bounded(4));
     const int y = 15 * (m.string_row(0, 0) * kRowPixels + 8);
     const int x = 15 * note_x();
-    s.tools.Picture1_MouseDown(Qt::LeftButton, QPointF(x, y));
-    s.tools.Picture1_MouseMove(QPointF(x + 600, y));
-    s.tools.Picture1_MouseUp(QPointF(x + 600, y));
+    s.press(x, y);
+    s.move(x + 600, y);
+    s.release(x + 600, y);
     s.tools.btn_mode_Click(0);
     if (random.bounded(2)) {
         s.host.inputs.push_back(random_text(random, 20) + QStringLiteral("Riff"));
@@ -161,14 +160,14 @@ private slots:
                                 ? m.string_row(staff, random.bounded(m.num_strings(staff)))
                                 : m.caption_row(staff);
             s.tools.Picture1_DragDrop(
-                symbol, QPointF(24 + random.bounded(48), row * kRowPixels + random.bounded(16)));
+                QPointF(24 + random.bounded(48), row * kRowPixels + random.bounded(16)));
             // A slide letter, printed 20 pixels over where the slide starts.
             s.tools.pic_tool_Click(3);
             s.tools.opt_Click(1, false);
             const int x = 15 * (20 + random.bounded(50));
             const int y = 15 * (m.caption_row(staff) * kRowPixels + 20 + random.bounded(16));
-            s.tools.Picture1_MouseDown(Qt::LeftButton, QPointF(x, y));
-            s.tools.Picture1_MouseUp(QPointF(x + 15 * (24 + random.bounded(48)), y));
+            s.press(x, y);
+            s.release(x + 15 * (24 + random.bounded(48)), y);
             const std::optional<LayoutModel> found = find_layout(s.page().image());
             if (!found) continue;
             QCOMPARE(describe(*found), describe(drawn));
@@ -224,4 +223,4 @@ private slots:
 };
 
 QTEST_MAIN(TestLayoutFinder)
-#include "test_layout_finder.moc"
+#include "test_layout_found.moc"
