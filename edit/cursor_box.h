@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "page/page_geometry.h"
+
 namespace strumix {
 
 class Document;
@@ -23,8 +25,8 @@ class CursorBox : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr double kWidth = 2.0;
-    static constexpr double kHeight = 0.9375;
+    static constexpr double kWidth = page_cells::kBoxWidth;
+    static constexpr double kHeight = page_cells::kBoxHeight;
 
     CursorBox(const Document& document, EditHost& host);
 

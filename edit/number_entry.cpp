@@ -3,6 +3,7 @@
 #include "document/document.h"
 #include "edit/cursor_box.h"
 #include "edit/edit_host.h"
+#include "page/harmonic_diamond.h"
 
 namespace strumix {
 
@@ -128,21 +129,8 @@ void NumberEntry::insert_harmonic() {
         return;
     }
     ctx_.state.unit = PageUnit::Characters;
-    const double l = cursor.left();
-    const double t = cursor.top();
-    constexpr double w = CursorBox::kWidth;
-    constexpr double h = CursorBox::kHeight;
-    auto corner = [](double x, double y) { return pixel_at(x, y, PageUnit::Characters); };
-    const QPoint top = corner(l + w / 2.5, t - h / 6);
-    const QPoint right = corner(l + w, t + h / 2);
-    const QPoint bottom = corner(l + w / 2.5, t + h + h / 6);
-    const QPoint left = corner(l - w / 4, t + h / 2);
-    ctx_.doc.Picture1().draw([&](PageDrawing& page) {
-        page.line(top, right);
-        page.line(right, bottom);
-        page.line(bottom, left);
-        page.line(left, top);
-    });
+    const std::array<QPoint, 4> corners = harmonic_diamond(cursor.left(), cursor.top());
+    ctx_.doc.Picture1().draw([&](PageDrawing& page) { draw_harmonic_diamond(page, corners); });
     advance();
 }
 

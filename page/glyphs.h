@@ -8,8 +8,6 @@
 namespace strumix {
 
 inline constexpr int kSymbolCount = 8;
-// The letters a hammer-on, a pull-off, both, and a slide print above their slur.
-inline constexpr std::array<const char*, 4> kSlurLetters = {"H", "P", "H+P", "S"};
 
 // One of the program's own PNG pictures, from its resources. Read as PNG and nothing else: left
 // to guess, Qt's reader first loads every image plugin there is (GIF, ICO, JPEG...) to ask it,

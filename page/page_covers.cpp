@@ -6,6 +6,7 @@
 
 #include "page/glyphs.h"
 #include "page/page_ink.h"
+#include "page/slur_geometry.h"
 #include "page/text_reader.h"
 
 namespace strumix {

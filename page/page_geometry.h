@@ -79,6 +79,9 @@ inline constexpr int kRightMargin = 3;
 inline constexpr int kLabelColumn = 1;
 inline constexpr int kHomeColumn = 8;
 inline constexpr int kHomeRow = 3;
+// The cursor box: two columns wide (a note cell) and 0.9375 of a row high.
+inline constexpr double kBoxWidth = 2.0;
+inline constexpr double kBoxHeight = 0.9375;
 }  // namespace page_cells
 
 // --- the same, in pixels ----------------------------------------------------------------------

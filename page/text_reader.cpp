@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <array>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -70,10 +71,11 @@ const GlyphSet& glyphs(bool bold) {
 class TextReader {
 public:
     TextReader(const QImage& page, const GlyphSet& set, int top, int left, int right,
-               const PageCovers* covers)
+               const PageCovers* covers, std::function<bool(int, int)> also_hidden = {})
         : page_(page),
           set_(set),
           covers_(covers),
+          also_hidden_(std::move(also_hidden)),
           top_(top),
           left_(left),
           right_(right),
@@ -89,13 +91,26 @@ public:
         return found_;
     }
 
+    // The one text of at most `most` characters, whatever its length, that explains every
+    // black pixel of the line from `origin` on; it ends at its last character with ink.
+    std::optional<QString> read_open(int origin, int most) {
+        open_ = true;
+        QString text;
+        step(origin, -1, most, text);
+        if (solutions_ != 1 || steps_ > most_steps()) return std::nullopt;
+        return found_;
+    }
+
 private:
-    int most_steps() const { return covers_ ? 200000 : 20000; }
+    bool exclusive() const { return covers_ || also_hidden_; }
+    int most_steps() const { return exclusive() ? 200000 : 20000; }
     bool ink(int x, int y) const { return ink_at(page_, x, y); }
     bool inside(int x, int y) const {
         return x >= left_ && x < right_ && y >= top_ && y < top_ + kRowPixels;
     }
-    bool hidden(int x, int y) const { return covers_ && covers_->covered(x, y); }
+    bool hidden(int x, int y) const {
+        return (covers_ && covers_->covered(x, y)) || (also_hidden_ && also_hidden_(x, y));
+    }
     char& explained(int x, int y) { return explained_[(y - top_) * (right_ - left_) + x - left_]; }
 
     // Every pixel of the glyph is ink.
@@ -119,10 +134,15 @@ private:
     // True when the search is over: the one text found without covers, or a second one.
     bool step(int origin, int prev, int left_chars, QString& text) {
         if (++steps_ > most_steps()) return true;
-        if (left_chars == 0) {
-            if (!all_explained(left_, origin + 2)) return false;
+        if (open_ && !text.isEmpty() && text.back() != QLatin1Char(' ') &&
+            all_explained(left_, right_)) {
             if (solutions_++ == 0) found_ = text;
-            return !covers_ || solutions_ > 1;
+            return solutions_ > 1;
+        }
+        if (left_chars == 0) {
+            if (open_ || !all_explained(left_, origin + 2)) return false;
+            if (solutions_++ == 0) found_ = text;
+            return !exclusive() || solutions_ > 1;
         }
         // A space first: where the text is padded, nothing but a space fits for certain.
         for (int pass = 0; pass < 2; ++pass) {
@@ -150,6 +170,8 @@ private:
     const QImage& page_;
     const GlyphSet& set_;
     const PageCovers* covers_;
+    std::function<bool(int, int)> also_hidden_;
+    bool open_ = false;
     int top_;
     int left_;
     int right_;
@@ -187,6 +209,15 @@ QVector<QPoint> printed_ink(const QString& text, bool bold) {
         for (int x = 0; x < image.width(); ++x)
             if (ink_at(image, x, y)) ink.append(QPoint(x - kPad, y));
     return ink;
+}
+
+std::optional<QString> read_free_text(const QImage& page, bool bold, int top, int left, int right,
+                                      int origin, int most,
+                                      const std::function<bool(int, int)>& hidden) {
+    std::optional<QString> text =
+        TextReader(page, glyphs(bold), top, left, right, nullptr, hidden).read_open(origin, most);
+    if (!text) return std::nullopt;
+    return settle_twins(*text);
 }
 
 std::optional<QString> read_page_text(const QImage& page, bool bold, int top, int left, int right,

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 namespace strumix {
@@ -19,5 +20,13 @@ QVector<QPoint> printed_ink(const QString& text, bool bold);
 // fits. Nothing when no text, or more than one, explains the line.
 std::optional<QString> read_page_text(const QImage& page, bool bold, int top, int left, int right,
                                       int origin, int length);
+
+// A line of text of any length up to `most` characters (a page title) read back the same way,
+// printed from `origin`: the one text that explains every black pixel in [left, right) of the
+// row, the pixels `hidden` names (an underline, say) counting as either. It ends with its last
+// character that has ink. Nothing when no text, or more than one, explains the line.
+std::optional<QString> read_free_text(const QImage& page, bool bold, int top, int left, int right,
+                                      int origin, int most,
+                                      const std::function<bool(int, int)>& hidden);
 
 }  // namespace strumix
