@@ -28,8 +28,9 @@ CommandLine parse_command_line(const QStringList& arguments) {
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption export_to(
         QStringLiteral("export"),
-        QStringLiteral("Write PAGE to FILE as PNG or PDF (by FILE's extension) and end, with no "
-                       "window."),
+        QStringLiteral("Write PAGE to FILE and end, with no window: the picture as PNG or PDF, "
+                       "or its notes as text tab, MusicXML or MIDI (by FILE's extension: .png, "
+                       ".pdf, .txt, .musicxml, .mid)."),
         QStringLiteral("FILE"));
     parser.addOption(export_to);
     parser.addPositionalArgument(QStringLiteral("PAGE"),
@@ -84,11 +85,14 @@ int export_from_command_line(const CommandLine& line) {
         print_to(stderr, QStringLiteral("strumix: cannot open \"%1\": %2").arg(line.page, error));
         return 1;
     }
-    if (!export_page(line.export_to, page, find_layout(page), &error)) {
+    QString notice;
+    if (!export_page(line.export_to, page, find_layout(page), &error, &notice)) {
         // The reason names the file and says what went wrong.
         print_to(stderr, QStringLiteral("strumix: %1").arg(error));
         return 1;
     }
+    // Written, with what could not be read left out and said.
+    if (!notice.isEmpty()) print_to(stderr, QStringLiteral("strumix: %1").arg(notice));
     return 0;
 }
 

@@ -62,9 +62,10 @@ LayoutAnswer DialogsHost::choose_layout(const QString& caption, const LayoutMode
 
 std::optional<QString> DialogsHost::choose_export_file(const QString& suggested) {
     if (export_file_chooser) return export_file_chooser(suggested);
-    const QString path =
-        QFileDialog::getSaveFileName(&window_, QStringLiteral("Export"), suggested,
-                                     QStringLiteral("PNG image (*.png);;PDF document (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(
+        &window_, QStringLiteral("Export"), suggested,
+        QStringLiteral("PNG image (*.png);;PDF document (*.pdf);;Text tab (*.txt);;"
+                       "MusicXML (*.musicxml);;MIDI file (*.mid)"));
     if (path.isEmpty()) return std::nullopt;
     return path;
 }

@@ -8,6 +8,11 @@
 #include <QPdfWriter>
 
 #include "files/safe_write.h"
+#include "notes_reader/note_reader.h"
+#include "notes_writers/midi_writer.h"
+#include "notes_writers/musicxml_writer.h"
+#include "notes_writers/text_tab_writer.h"
+#include "notes_writers/unread_report.h"
 #include "page/sheet_layout.h"
 
 namespace strumix {
@@ -56,8 +61,14 @@ bool paint_page_sheets(QPagedPaintDevice& device, const QImage& page,
     return painter.end();
 }
 
+bool is_notes_format(const QString& suffix) {
+    return suffix == QLatin1String("txt") || suffix == QLatin1String("musicxml") ||
+           suffix == QLatin1String("mid") || suffix == QLatin1String("midi");
+}
+
 bool export_page(const QString& path, const QImage& page, const std::optional<LayoutModel>& layout,
-                 QString* error) {
+                 QString* error, QString* notice) {
+    if (notice) notice->clear();
     const QString suffix = QFileInfo(path).suffix().toLower();
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -79,8 +90,26 @@ bool export_page(const QString& path, const QImage& page, const std::optional<La
             *error = QStringLiteral("The page could not be written as PDF.");
             return false;
         }
+    } else if (is_notes_format(suffix)) {
+        if (!layout) {
+            *error = QStringLiteral("The notes cannot be read: the page's layout cannot be found.");
+            return false;
+        }
+        const PageNotes notes = read_notes(page, *layout);
+        const QString title =
+            notes.title.isEmpty() ? QFileInfo(path).completeBaseName() : notes.title;
+        if (suffix == QLatin1String("txt")) {
+            bytes = text_tab(notes).toUtf8();
+        } else if (suffix == QLatin1String("musicxml")) {
+            bytes = musicxml(notes, title);
+        } else {
+            bytes = standard_midi_file(notes, title);
+        }
+        if (notice) *notice = unread_report(notes);
     } else {
-        *error = QStringLiteral("Export writes PNG or PDF: end the name with .png or .pdf.");
+        *error = QStringLiteral(
+            "Export writes PNG, PDF, text tab, MusicXML or MIDI: end the name with .png, .pdf, "
+            ".txt, .musicxml or .mid.");
         return false;
     }
     buffer.close();

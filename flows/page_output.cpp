@@ -27,8 +27,13 @@ void PageOutput::mnu_export_Click() {
     // comes back.
     while (const std::optional<QString> path = host_.choose_export_file(suggested_export_name())) {
         QString error;
+        QString notice;
         // The drawn image: what the user sees, numbers typed since the last commit included.
-        if (export_page(*path, doc_.Picture1().image(), doc_.model(), &error)) return;
+        if (export_page(*path, doc_.Picture1().image(), doc_.model(), &error, &notice)) {
+            // The notes are written, but not all of them: the user learns which are missing.
+            if (!notice.isEmpty()) host_.message(notice, program_title(), MessageIcon::Information);
+            return;
+        }
         host_.message(error, program_title(), MessageIcon::Critical);
     }
 }

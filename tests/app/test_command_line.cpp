@@ -8,6 +8,7 @@
 #include "page/page_picture.h"
 #include "page/page_renderer.h"
 #include "page/program_facts.h"
+#include "support/editor_session.h"
 
 // The program itself, as a user runs it from a shell: no display is needed for any of this.
 class TestCommandLine : public QObject {
@@ -108,6 +109,76 @@ private slots:
         QVERIFY(!bytes.contains("/DCTDecode"));
     }
 
+    // The notes exports read the page's notes: what is written is in the file, what cannot be
+    // read is named on the error stream while the export still succeeds, and a picture that is
+    // not a page is refused.
+    void notes_exports_read_the_page() {
+        EditorSession s;
+        s.tools.btn_mode_Click(0);
+        const strumix::LayoutModel& m = s.doc.model();
+        auto type = [&](int note, int string, std::initializer_list<int> keys) {
+            s.place_box(m.note_column(0, note), m.string_row(0, string));
+            s.key(Qt::Key_Period, Qt::KeypadModifier);
+            s.keys(keys);
+            s.key(Qt::Key_Return);
+        };
+        type(0, 0, {Qt::Key_3});
+        type(1, 0, {Qt::Key_1, Qt::Key_2});
+        type(2, 5, {Qt::Key_X});
+        const QString notes_page = dir.filePath(QStringLiteral("riff.tab"));
+        QString error;
+        QVERIFY2(strumix::write_page_file(notes_page, s.page().image(), &error), qPrintable(error));
+
+        const QString txt = dir.filePath(QStringLiteral("riff.txt"));
+        const Run text = run({QStringLiteral("--export"), txt, notes_page});
+        QCOMPARE(text.status, 0);
+        QVERIFY2(text.err.isEmpty(), qPrintable(text.err));
+        QFile text_file(txt);
+        QVERIFY(text_file.open(QIODevice::ReadOnly));
+        const QString tab = QString::fromUtf8(text_file.readAll());
+        QVERIFY2(tab.contains(QStringLiteral("e|-3-12-")), qPrintable(tab));
+        QVERIFY2(tab.contains(QStringLiteral("E|------x-")), qPrintable(tab));
+
+        const QString xml = dir.filePath(QStringLiteral("riff.musicxml"));
+        QCOMPARE(run({QStringLiteral("--export"), xml, notes_page}).status, 0);
+        QFile xml_file(xml);
+        QVERIFY(xml_file.open(QIODevice::ReadOnly));
+        const QByteArray score = xml_file.readAll();
+        QVERIFY(score.contains("<score-partwise version=\"4.0\">"));
+        QCOMPARE(score.count("<fret>12</fret>"), 1);
+
+        const QString mid = dir.filePath(QStringLiteral("riff.mid"));
+        QCOMPARE(run({QStringLiteral("--export"), mid, notes_page}).status, 0);
+        QFile mid_file(mid);
+        QVERIFY(mid_file.open(QIODevice::ReadOnly));
+        QVERIFY(mid_file.readAll().startsWith(QByteArray("MThd\0\0\0\x06\0\x01", 10)));
+
+        // A stray mark beside a note is not read, and the export says so.
+        QImage smudged = s.page().image().copy();
+        const QRect cell = m.note_cell(0, 2, 0, 6);
+        for (int x = cell.left() + 2; x < cell.left() + 7; ++x)
+            for (int y = cell.top() + 3; y < cell.top() + 6; ++y)
+                smudged.setPixel(x, y, qRgb(0, 0, 0));
+        const QString smudged_page = dir.filePath(QStringLiteral("smudged.tab"));
+        QVERIFY2(strumix::write_page_file(smudged_page, smudged, &error), qPrintable(error));
+        const Run noticed =
+            run({QStringLiteral("--export"), dir.filePath(QStringLiteral("s.txt")), smudged_page});
+        QCOMPARE(noticed.status, 0);
+        QVERIFY2(noticed.err.contains(QStringLiteral("could not be read")),
+                 qPrintable(noticed.err));
+
+        QImage blank(400, 300, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        const QString blank_page = dir.filePath(QStringLiteral("blank.bmp"));
+        QVERIFY2(strumix::write_page_file(blank_page, blank, &error), qPrintable(error));
+        const QString nothing = dir.filePath(QStringLiteral("nothing.txt"));
+        const Run refused = run({QStringLiteral("--export"), nothing, blank_page});
+        QCOMPARE(refused.status, 1);
+        QVERIFY2(refused.err.contains(QStringLiteral("layout cannot be found")),
+                 qPrintable(refused.err));
+        QVERIFY(!QFile::exists(nothing));
+    }
+
     void failed_exports_say_why() {
         const Run missing = run({QStringLiteral("--export"), dir.filePath(QStringLiteral("m.png")),
                                  dir.filePath(QStringLiteral("missing.tab"))});
@@ -116,7 +187,7 @@ private slots:
         const Run wrong_kind =
             run({QStringLiteral("--export"), dir.filePath(QStringLiteral("out.jpg")), page_path});
         QCOMPARE(wrong_kind.status, 1);
-        QVERIFY(wrong_kind.err.contains(QStringLiteral(".png or .pdf")));
+        QVERIFY(wrong_kind.err.contains(QStringLiteral(".png, .pdf, .txt, .musicxml or .mid")));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.jpg"))));
         const Run no_folder = run(
             {QStringLiteral("--export"), dir.filePath(QStringLiteral("none/out.png")), page_path});
