@@ -6,15 +6,20 @@ namespace strumix {
 
 namespace {
 
+// The wheel reaches an octave either way, so that a slide can glide to the next note; a
+// semitone is a twelfth of its half.
+constexpr int kBendRange = 12;
 constexpr int kBendCentre = 8192;
-constexpr int kBendTop = 16383;  // two semitones up
-constexpr int kBendHalf = kBendCentre + 4096;
+constexpr int kSemitone = kBendCentre / kBendRange;
+constexpr int kBendTop = kBendCentre + 2 * kSemitone;  // a whole step up
+constexpr int kBendHalf = kBendCentre + kSemitone;
 constexpr int kBendSteps = 6;
 constexpr int kModulation = 1;
 constexpr int kVibratoDepth = 80;
 constexpr int kPicked = 96;
 constexpr int kLegato = 64;
 constexpr int kMutedVelocity = 70;
+constexpr int kMutedGuitar = 28;                  // General MIDI: Electric Guitar (muted)
 constexpr int kTrillStep = kTicksPerQuarter / 8;  // a thirty-second
 constexpr int kMutedLength = kTicksPerQuarter / 8;
 constexpr int kRakeStep = 30;
@@ -26,10 +31,13 @@ public:
           open_(open_string_pitches(notes.layout.line_props[std::size_t(staff)])),
           tpc_(tpc) {
         add(0, PlayedEvent::Kind::Program, gm_program(instrument));
-        // Pitch bends reach two semitones: a whole-step bend is the wheel at its top.
+        // Muted notes: a guitar's dead note is the muted electric guitar's; a bass keeps its own.
+        add(0, PlayedEvent::Kind::Program,
+            instrument == StaffInstrument::Bass ? gm_program(instrument) : kMutedGuitar, 0, true);
+        // The pitch wheel's range, set through the registered parameter for it.
         add(0, PlayedEvent::Kind::Controller, 101, 0);
         add(0, PlayedEvent::Kind::Controller, 100, 0);
-        add(0, PlayedEvent::Kind::Controller, 6, 2);
+        add(0, PlayedEvent::Kind::Controller, 6, kBendRange);
         add(0, PlayedEvent::Kind::Controller, 38, 0);
         add(0, PlayedEvent::Kind::Controller, 101, 127);
         add(0, PlayedEvent::Kind::Controller, 100, 127);
@@ -45,13 +53,26 @@ public:
     }
 
 private:
-    void add(int tick, PlayedEvent::Kind kind, int a, int b = 0) {
-        events_.push_back({tick, kind, a, b});
+    void add(int tick, PlayedEvent::Kind kind, int a, int b = 0, bool muted = false) {
+        events_.push_back({tick, kind, a, b, muted});
     }
     void ramp(int from_tick, int length, int from, int to) {
         for (int i = 0; i <= kBendSteps; ++i)
             add(from_tick + length * i / kBendSteps, PlayedEvent::Kind::PitchBend,
                 from + (to - from) * i / kBendSteps);
+    }
+    int key_of(const Note& note) const {
+        const int base = open_[std::size_t(note.place.string)];
+        return std::clamp(
+            note.harmonic ? base + harmonic_interval(note.fret) : base + std::max(0, note.fret), 0,
+            127);
+    }
+    // The note a slide from `note` glides to, if there is one.
+    const Note* slides_to(const Note& note) const {
+        for (const Slur& slur : notes_.slurs)
+            if (slur.from == note.place && slur.kind == SlurKind::Slide)
+                return notes_.note_at(slur.to);
+        return nullptr;
     }
     bool led_to(const Note& note) const {
         return std::any_of(notes_.slurs.begin(), notes_.slurs.end(),
@@ -81,14 +102,11 @@ void StaffPlayer::play(const TimedColumn& column) {
     bool bent = false;
     for (std::size_t i = 0; i < struck.size(); ++i) {
         const Note& note = *struck[i];
-        const int base = open_[std::size_t(note.place.string)];
-        const int key = std::clamp(
-            note.harmonic ? base + harmonic_interval(note.fret) : base + std::max(0, note.fret), 0,
-            127);
+        const int key = key_of(note);
         const int onset = start + spread * int(i);
         if (note.muted) {
-            add(onset, PlayedEvent::Kind::NoteOn, key, kMutedVelocity);
-            add(std::min(end, onset + kMutedLength), PlayedEvent::Kind::NoteOff, key);
+            add(onset, PlayedEvent::Kind::NoteOn, key, kMutedVelocity, true);
+            add(std::min(end, onset + kMutedLength), PlayedEvent::Kind::NoteOff, key, 0, true);
             continue;
         }
         if (!bent) {
@@ -102,6 +120,11 @@ void StaffPlayer::play(const TimedColumn& column) {
                 ramp(onset, length / 2, kBendCentre, kBendTop);
             } else if (note.has(Symbol::HalfBend)) {
                 ramp(onset, length / 2, kBendCentre, kBendHalf);
+            } else if (const Note* target = slides_to(note); target && !target->muted) {
+                // A slide glides over the second half of its note to the next one's pitch.
+                const int steps = std::clamp(key_of(*target) - key, -kBendRange, kBendRange);
+                ramp(onset + length / 2, length / 2 - 1, kBendCentre,
+                     std::clamp(kBendCentre + steps * kSemitone, 0, 16383));
             } else {
                 bent = false;
             }
@@ -126,7 +149,10 @@ void StaffPlayer::play(const TimedColumn& column) {
 
 }  // namespace
 
-int staff_channel(int staff) { return staff < 9 ? staff : staff + 1; }
+int staff_channel(int staff, bool muted) {
+    if (muted) return 10 + staff % 6;
+    return staff < 9 ? staff : staff + 1;
+}
 
 int Performance::column_tick(const ColumnPlace& place, const LayoutModel& layout) const {
     const int measure = place.staff * layout.measures_across + place.measure;

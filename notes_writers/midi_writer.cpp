@@ -57,8 +57,9 @@ QByteArray name_bytes(const QString& name) { return name.toLatin1(); }
 
 }  // namespace
 
-QByteArray standard_midi_file(const PageNotes& notes, const QString& title, int beats_per_minute) {
-    const Performance performance = perform(notes);
+QByteArray standard_midi_file(const PageNotes& notes, const QString& title, int beats_per_minute,
+                              const std::vector<StaffInstrument>& instruments) {
+    const Performance performance = perform(notes, instruments);
     const LayoutModel& layout = notes.layout;
     QByteArray out("MThd");
     put_be(out, 6, 4);
@@ -87,8 +88,8 @@ QByteArray standard_midi_file(const PageNotes& notes, const QString& title, int 
         QString caption = layout.line_props[staff].caption.trimmed();
         if (caption.isEmpty()) caption = QStringLiteral("Staff %1").arg(staff + 1);
         track.meta(0, 0x03, name_bytes(caption));
-        const int channel = staff_channel(int(staff));
         for (const PlayedEvent& e : performance.staffs[staff]) {
+            const int channel = staff_channel(int(staff), e.muted);
             switch (e.kind) {
                 case PlayedEvent::Kind::Program:
                     track.event(e.tick, {0xc0 | channel, e.a});

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "notes/notes_model.h"
+#include "notes/staff_sound.h"
 
 namespace strumix {
 
@@ -11,6 +12,7 @@ namespace strumix {
 // time signature, then a track per staff, each on a channel of its own with a General MIDI
 // guitar or bass program, played as `perform` says.
 QByteArray standard_midi_file(const PageNotes& notes, const QString& title,
-                              int beats_per_minute = 120);
+                              int beats_per_minute = 120,
+                              const std::vector<StaffInstrument>& instruments = {});
 
 }  // namespace strumix

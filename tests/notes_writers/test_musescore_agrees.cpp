@@ -11,6 +11,7 @@
 #include <set>
 
 #include "notes/note_timing.h"
+#include "notes/performance.h"
 #include "notes/staff_sound.h"
 #include "notes_writers/midi_writer.h"
 #include "notes_writers/musicxml_writer.h"
@@ -357,7 +358,8 @@ private slots:
                 const QStringList f = line.split(QLatin1Char(' '));
                 if (f[0] == QStringLiteral("on"))
                     heard.insert({f[1].toInt() - 1, f[3].toInt(), f[4].toInt()});
-                else if (f[0] == QStringLiteral("program"))
+                else if (f[0] == QStringLiteral("program") &&
+                         f[2].toInt() == staff_channel(f[1].toInt() - 1))
                     programs[f[1].toInt() - 1] = f[3].toInt();
             }
             const Meter meter = meter_for(page.layout.notes_per_measure);
