@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "sound/play_schedule.h"
+
+namespace strumix {
+
+// Where a page being played is heard: the sound device, or in the tests a recorder.
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
+    // Starts `schedule` in place of whatever plays; false, with the reason for the user, when
+    // it cannot be heard.
+    virtual bool play(PlaySchedule schedule, QString* error) = 0;
+    virtual void stop() = 0;
+    virtual bool playing() const = 0;
+    // The page's tick being heard now.
+    virtual int tick() const = 0;
+    // Nothing has played for a while: a device kept open for the next play may go.
+    virtual void rest() {}
+};
+
+// The desktop's sound device, through FluidSynth with a General MIDI soundfont; the soundfont
+// is loaded at the first play (or before, by `prepare`).
+class DeviceSound : public SoundOutput {
+public:
+    DeviceSound();
+    ~DeviceSound() override;
+    // Loads the soundfont now, so that the first play is heard at once; false, with the reason,
+    // when there is none.
+    bool prepare(QString* error);
+    bool play(PlaySchedule schedule, QString* error) override;
+    void stop() override;
+    bool playing() const override;
+    int tick() const override;
+    void rest() override;
+
+    static constexpr int kSampleRate = 44100;
+
+private:
+    std::unique_ptr<class Synth> synth_;
+    std::unique_ptr<class LivePlayer> player_;
+};
+
+}  // namespace strumix
