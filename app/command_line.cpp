@@ -29,8 +29,8 @@ CommandLine parse_command_line(const QStringList& arguments) {
     const QCommandLineOption export_to(
         QStringLiteral("export"),
         QStringLiteral("Write PAGE to FILE and end, with no window: the picture as PNG or PDF, "
-                       "or its notes as text tab, MusicXML or MIDI (by FILE's extension: .png, "
-                       ".pdf, .txt, .musicxml, .mid)."),
+                       "its notes as text tab, MusicXML or MIDI, or their sound as WAV (by "
+                       "FILE's extension: .png, .pdf, .txt, .musicxml, .mid, .wav)."),
         QStringLiteral("FILE"));
     parser.addOption(export_to);
     parser.addPositionalArgument(QStringLiteral("PAGE"),

@@ -65,7 +65,7 @@ std::optional<QString> DialogsHost::choose_export_file(const QString& suggested)
     const QString path = QFileDialog::getSaveFileName(
         &window_, QStringLiteral("Export"), suggested,
         QStringLiteral("PNG image (*.png);;PDF document (*.pdf);;Text tab (*.txt);;"
-                       "MusicXML (*.musicxml);;MIDI file (*.mid)"));
+                       "MusicXML (*.musicxml);;MIDI file (*.mid);;WAV sound (*.wav)"));
     if (path.isEmpty()) return std::nullopt;
     return path;
 }

@@ -14,6 +14,8 @@
 #include "notes_writers/text_tab_writer.h"
 #include "notes_writers/unread_report.h"
 #include "page/sheet_layout.h"
+#include "sound/sound_file.h"
+#include "sound/soundfont.h"
 
 namespace strumix {
 
@@ -63,11 +65,34 @@ bool paint_page_sheets(QPagedPaintDevice& device, const QImage& page,
 
 bool is_notes_format(const QString& suffix) {
     return suffix == QLatin1String("txt") || suffix == QLatin1String("musicxml") ||
-           suffix == QLatin1String("mid") || suffix == QLatin1String("midi");
+           suffix == QLatin1String("mid") || suffix == QLatin1String("midi") ||
+           suffix == QLatin1String("wav");
 }
 
+namespace {
+
+// The page's sound, rendered with no sound device.
+bool page_sound(const PageNotes& notes, const MusicChoices& music, QByteArray* wav,
+                QString* error) {
+    const std::optional<QString> soundfont = find_soundfont();
+    if (!soundfont) {
+        *error = no_soundfont_reason();
+        return false;
+    }
+    constexpr int kRate = 44100;
+    const std::unique_ptr<Synth> synth = Synth::create(*soundfont, kRate, error, Synth::Use::File);
+    if (!synth) return false;
+    PlayRange range;
+    range.beats_per_minute = music.beats_per_minute;
+    *wav = wav_file(render_schedule(
+        schedule_performance(perform(notes, music.instruments), range, kRate), *synth));
+    return true;
+}
+
+}  // namespace
+
 bool export_page(const QString& path, const QImage& page, const std::optional<LayoutModel>& layout,
-                 QString* error, QString* notice) {
+                 QString* error, QString* notice, const MusicChoices& music) {
     if (notice) notice->clear();
     const QString suffix = QFileInfo(path).suffix().toLower();
     QByteArray bytes;
@@ -102,14 +127,16 @@ bool export_page(const QString& path, const QImage& page, const std::optional<La
             bytes = text_tab(notes).toUtf8();
         } else if (suffix == QLatin1String("musicxml")) {
             bytes = musicxml(notes, title);
+        } else if (suffix == QLatin1String("wav")) {
+            if (!page_sound(notes, music, &bytes, error)) return false;
         } else {
-            bytes = standard_midi_file(notes, title);
+            bytes = standard_midi_file(notes, title, music.beats_per_minute, music.instruments);
         }
         if (notice) *notice = unread_report(notes);
     } else {
         *error = QStringLiteral(
-            "Export writes PNG, PDF, text tab, MusicXML or MIDI: end the name with .png, .pdf, "
-            ".txt, .musicxml or .mid.");
+            "Export writes PNG, PDF, text tab, MusicXML, MIDI or WAV: end the name with .png, "
+            ".pdf, .txt, .musicxml, .mid or .wav.");
         return false;
     }
     buffer.close();

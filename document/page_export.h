@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "notes/performance.h"
 #include "page/layout_model.h"
 
 class QPagedPaintDevice;
@@ -22,11 +23,12 @@ QPageLayout::Orientation orientation_for(const QImage& page, const QPageLayout& 
 
 // Writes the page as PNG (the same pixels) or PDF (printed size, A4 or US Letter by the
 // user's locale), or its notes, read from its pixels with `layout`, as text tab (.txt),
-// MusicXML (.musicxml) or a MIDI file (.mid), chosen by the name's extension; the file is
-// replaced only once it is whole. Any other extension is refused, with the reason in `error`.
-// `notice`: for the notes, what could not be read and was left out (empty when nothing was).
+// MusicXML (.musicxml), a MIDI file (.mid) or their sound (.wav, with `music`'s tempo and
+// instruments), chosen by the name's extension; the file is replaced only once it is whole.
+// Any other extension is refused, with the reason in `error`. `notice`: for the notes, what
+// could not be read and was left out (empty when nothing was).
 bool export_page(const QString& path, const QImage& page, const std::optional<LayoutModel>& layout,
-                 QString* error, QString* notice = nullptr);
+                 QString* error, QString* notice = nullptr, const MusicChoices& music = {});
 
 // Whether an extension (lower case, without the dot) names one of the notes' formats.
 bool is_notes_format(const QString& suffix);

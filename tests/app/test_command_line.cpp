@@ -153,6 +153,19 @@ private slots:
         QVERIFY(mid_file.open(QIODevice::ReadOnly));
         QVERIFY(mid_file.readAll().startsWith(QByteArray("MThd\0\0\0\x06\0\x01", 10)));
 
+        // The sound, with no sound device: a WAV file of 16-bit stereo at 44.1 kHz that lasts
+        // the page (the guitar's measure, then the bass's: 16 sixteenths each at 120 beats a
+        // minute) and a second for the last note's ring.
+        const QString wav = dir.filePath(QStringLiteral("riff.wav"));
+        const Run sound = run({QStringLiteral("--export"), wav, notes_page});
+        QCOMPARE(sound.status, 0);
+        QFile wav_file(wav);
+        QVERIFY(wav_file.open(QIODevice::ReadOnly));
+        const QByteArray pcm = wav_file.readAll();
+        QVERIFY(pcm.startsWith("RIFF") && pcm.mid(8, 8) == "WAVEfmt ");
+        const double seconds = double(pcm.size() - 44) / (44100 * 4);
+        QVERIFY2(std::abs(seconds - 5.0) < 0.01, qPrintable(QString::number(seconds)));
+
         // A stray mark beside a note is not read, and the export says so.
         QImage smudged = s.page().image().copy();
         const QRect cell = m.note_cell(0, 2, 0, 6);
@@ -187,7 +200,8 @@ private slots:
         const Run wrong_kind =
             run({QStringLiteral("--export"), dir.filePath(QStringLiteral("out.jpg")), page_path});
         QCOMPARE(wrong_kind.status, 1);
-        QVERIFY(wrong_kind.err.contains(QStringLiteral(".png, .pdf, .txt, .musicxml or .mid")));
+        QVERIFY(
+            wrong_kind.err.contains(QStringLiteral(".png, .pdf, .txt, .musicxml, .mid or .wav")));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.jpg"))));
         const Run no_folder = run(
             {QStringLiteral("--export"), dir.filePath(QStringLiteral("none/out.png")), page_path});
