@@ -2,18 +2,23 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QMenu>
 
 #include "app/file_window.h"
 #include "app/help_file.h"
 #include "app/main_menus.h"
 #include "app/main_window.h"
+#include "app/page_widget.h"
+#include "app/play_menu.h"
 #include "app/quit_signals.h"
 #include "layout/layout_dialog.h"
 
 namespace strumix {
 
-Assembly::Assembly(Questions* questions, const QString& recovery_root, const QString& settings_file)
+Assembly::Assembly(Questions* questions, const QString& recovery_root, const QString& settings_file,
+                   SoundOutput* sound)
     : questions_(questions ? *questions : boxes_),
+      sound_(sound ? *sound : device_sound_),
       store_(recovery_root),
       keeper_(std::make_unique<RecoveryKeeper>(doc_, store_)),
       view_host_(std::make_unique<ViewHost>(questions_)),
@@ -21,7 +26,7 @@ Assembly::Assembly(Questions* questions, const QString& recovery_root, const QSt
       form1_(std::make_unique<MainWindow>(doc_, *tools_)),
       dialogs_(std::make_unique<DialogsHost>(questions_, *form1_, doc_.model())),
       flows_(std::make_unique<UserFlows>(doc_, *tools_, *dialogs_, *dialogs_, store_, *keeper_,
-                                         settings_file)) {
+                                         sound_, settings_file)) {
     boxes_.set_window(form1_.get());
     view_host_->set_window(form1_.get());
     form1_->create_menus(main_menus(*form1_, *tools_, doc_, *flows_));
@@ -37,6 +42,36 @@ Assembly::Assembly(Questions* questions, const QString& recovery_root, const QSt
     form1_->query_unload = [this] { return flows_->query_unload(); };
     QObject::connect(form1_.get(), &MainWindow::pageDropped, form1_.get(),
                      [this](const QString& path) { flows_->commands().open_path(path); });
+    wire_playback();
+}
+
+void Assembly::wire_playback() {
+    PagePlayback& playback = flows_->playback();
+    PageWidget* page = form1_->page();
+    // The marker over the column being heard, and the view following it.
+    QObject::connect(&playback, &PagePlayback::markerMoved, page, [this, page](const QRect& rect) {
+        page->set_play_marker(rect);
+        if (!rect.isNull()) form1_->make_visible(rect);
+    });
+    // A click on the page stops the sound before the tool acts.
+    QObject::connect(page, &PageWidget::pressed, &playback, &PagePlayback::stop);
+    QAction* play = form1_->action(QStringLiteral("mnu_play"));
+    const QList<QKeySequence> keys = play->shortcuts();
+    QObject::connect(&playback, &PagePlayback::playingChanged, play, [play, keys](bool playing) {
+        play->setText(playing ? QStringLiteral("&Stop") : QStringLiteral("&Play"));
+        play->setShortcuts(playing ? keys + QList<QKeySequence>{QKeySequence(Qt::Key_Escape)}
+                                   : keys);
+    });
+    QMenu* instruments = form1_->menu(QStringLiteral("menu_instrument"));
+    QObject::connect(instruments, &QMenu::aboutToShow, instruments, [this, instruments] {
+        fill_instrument_menu(*instruments, doc_.model(), flows_->playback());
+    });
+}
+
+void Assembly::sync_play_menu() {
+    PagePlayback& playback = flows_->playback();
+    form1_->action(QStringLiteral("mnu_loop"))->setChecked(playback.loop());
+    form1_->action(QStringLiteral("mnu_count_in"))->setChecked(playback.count_in());
 }
 
 Assembly::~Assembly() = default;
@@ -48,6 +83,7 @@ void Assembly::start() {
     dialogs_->file_window();
     form1_->center_window();
     flows_->start();
+    sync_play_menu();
 }
 
 void Assembly::end_on_quit_signals() {

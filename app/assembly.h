@@ -27,8 +27,9 @@ public:
     // none is given. `recovery_root`: where running programs keep their unsaved pages; the
     // user's data folder when empty. `settings_file`: what one run leaves for the next; none
     // when empty, so the program starts as it always has.
+    // `sound`: where the page is heard; the sound device when none is given.
     explicit Assembly(Questions* questions = nullptr, const QString& recovery_root = QString(),
-                      const QString& settings_file = QString());
+                      const QString& settings_file = QString(), SoundOutput* sound = nullptr);
     ~Assembly();
     Assembly(const Assembly&) = delete;
     Assembly& operator=(const Assembly&) = delete;
@@ -53,8 +54,13 @@ public:
     void end_on_quit_signals();
 
 private:
+    void wire_playback();
+    void sync_play_menu();
+
     MessageBoxes boxes_;
     Questions& questions_;
+    DeviceSound device_sound_;
+    SoundOutput& sound_;
     Document doc_;
     RecoveryStore store_;
     std::unique_ptr<RecoveryKeeper> keeper_;

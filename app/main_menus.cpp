@@ -76,6 +76,7 @@ std::vector<MenuEntry> main_menus(MainWindow& window, ToolPalette& tools, Docume
                                   UserFlows& flows) {
     DocumentCommands& commands = flows.commands();
     PageOutput& output = flows.output();
+    PagePlayback& playback = flows.playback();
     CursorBox& box = tools.location();
     std::vector<MenuEntry> entries = {
         menu("", "menu_file", "&File", kHelpFileMenu),
@@ -155,6 +156,23 @@ std::vector<MenuEntry> main_menus(MainWindow& window, ToolPalette& tools, Docume
              [&window] { window.set_zoom(1); }),
         item("menu_view", "mnu_fit_page", "&Fit Page", {},
              [&window] { window.set_zoom(window.fit_zoom()); }),
+
+        // Space and F5 as in the tablature players; Escape too while it plays.
+        menu("", "menu_play", "&Play", kHelpPlayMenu),
+        item("menu_play", "mnu_play", "&Play",
+             {QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_F5)},
+             [&playback] { playback.play_or_stop(); }),
+        item("menu_play", "mnu_play_start", "Play from &Start", {},
+             [&playback] { playback.play_from_start(); }),
+        separator("menu_play", "z_play"),
+        check(item("menu_play", "mnu_loop", "&Loop", {},
+                   std::function<void(bool)>([&playback](bool on) { playback.set_loop(on); })),
+              playback.loop()),
+        check(item("menu_play", "mnu_count_in", "&Count In", {},
+                   std::function<void(bool)>([&playback](bool on) { playback.set_count_in(on); })),
+              playback.count_in()),
+        item("menu_play", "mnu_tempo", "&Tempo...", {}, [&playback] { playback.ask_tempo(); }),
+        menu("menu_play", "menu_instrument", "&Instrument"),
 
         menu("", "zmenu_help", "&Help", kHelpHelpMenu),
         // "&Contents" carries the contents topic's number, not its menu's.

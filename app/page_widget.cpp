@@ -72,7 +72,19 @@ void CursorBoxLabel::paintEvent(QPaintEvent*) {
 }
 
 PageWidget::PageWidget(Document& document, ToolPalette& tools, QWidget* parent)
-    : QWidget(parent), doc_(document), tools_(tools), location_(new CursorBoxLabel(this)) {
+    : QWidget(parent),
+      doc_(document),
+      tools_(tools),
+      location_(new CursorBoxLabel(this)),
+      play_marker_(new QWidget(this)) {
+    // A see-through blue over the column being heard: the numbers stay readable under it.
+    play_marker_->setObjectName(QStringLiteral("play_marker"));
+    play_marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    play_marker_->setAutoFillBackground(true);
+    QPalette marker = play_marker_->palette();
+    marker.setColor(QPalette::Window, QColor(40, 110, 255, 70));
+    play_marker_->setPalette(marker);
+    play_marker_->hide();
     setObjectName(QStringLiteral("Picture1"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -97,6 +109,7 @@ void PageWidget::set_zoom(int zoom) {
     location_->set_zoom(zoom_);
     follow_page_size();
     follow_cursor_box();
+    set_play_marker(play_marker_page_);
     update();
 }
 
@@ -190,7 +203,19 @@ void PageWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
+void PageWidget::set_play_marker(const QRect& page_pixels) {
+    play_marker_page_ = page_pixels;
+    if (page_pixels.isNull()) {
+        play_marker_->hide();
+        return;
+    }
+    // A column a little wider than its cells, from above the first string to below the last.
+    play_marker_->setGeometry(to_widget(page_pixels.adjusted(-3, -2, 3, 2)));
+    play_marker_->show();
+}
+
 void PageWidget::mousePressEvent(QMouseEvent* event) {
+    emit pressed();
     tools_.Picture1_MouseDown(event->button(), to_page_pixels(event->position()));
 }
 

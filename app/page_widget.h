@@ -47,8 +47,12 @@ public:
     QPointF to_page_pixels(QPointF widget) const;
     // A rectangle of page pixels as it lies on the widget.
     QRect to_widget(const QRect& page_rect) const;
+    // The note column being heard, marked over the page (never in it); none when empty.
+    void set_play_marker(const QRect& page_pixels);
 
 signals:
+    // A mouse button pressed on the page, before the tools hear of it.
+    void pressed();
     // Ctrl and the mouse wheel: a positive number of steps zooms in.
     void zoomWheel(int steps);
 
@@ -73,6 +77,8 @@ private:
     Document& doc_;
     ToolPalette& tools_;
     CursorBoxLabel* location_;
+    QWidget* play_marker_;
+    QRect play_marker_page_;
     QRect box_shown_;
     QLine line_shown_;
     bool box_visible_ = false;

@@ -29,7 +29,8 @@ void PageOutput::mnu_export_Click() {
         QString error;
         QString notice;
         // The drawn image: what the user sees, numbers typed since the last commit included.
-        if (export_page(*path, doc_.Picture1().image(), doc_.model(), &error, &notice)) {
+        const MusicChoices music = music_ ? music_() : MusicChoices();
+        if (export_page(*path, doc_.Picture1().image(), doc_.model(), &error, &notice, music)) {
             // The notes are written, but not all of them: the user learns which are missing.
             if (!notice.isEmpty()) host_.message(notice, program_title(), MessageIcon::Information);
             return;

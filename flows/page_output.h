@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+
+#include "notes/performance.h"
 
 namespace strumix {
 
@@ -11,7 +14,9 @@ class FlowsHost;
 // file or onto paper. None of them changes the page.
 class PageOutput {
 public:
-    PageOutput(const Document& document, FlowsHost& host) : doc_(document), host_(host) {}
+    // `music`: the tempo and instruments a MIDI or WAV export is made with.
+    PageOutput(const Document& document, FlowsHost& host, std::function<MusicChoices()> music = {})
+        : doc_(document), host_(host), music_(std::move(music)) {}
 
     void mnu_export_Click();
     void mnu_print_Click();
@@ -24,6 +29,7 @@ private:
 
     const Document& doc_;
     FlowsHost& host_;
+    std::function<MusicChoices()> music_;
 };
 
 }  // namespace strumix

@@ -9,6 +9,7 @@
 
 #include "files/regular_file.h"
 #include "files/safe_write.h"
+#include "notes/performance.h"
 
 namespace strumix {
 
@@ -136,6 +137,14 @@ StoredSettings read_settings(QSettings& settings) {
         if (QDir::isAbsolutePath(path) && !stored.recent.contains(path)) stored.recent << path;
     }
     stored.window_geometry = settings.value(QStringLiteral("window/geometry")).toByteArray();
+    stored.tempo = int_in(settings, QStringLiteral("play/tempo"), kSlowestTempo, kFastestTempo);
+    stored.loop = flag(settings, QStringLiteral("play/loop"));
+    stored.count_in = flag(settings, QStringLiteral("play/count_in"));
+    for (int staff = 0; staff < kMaxStaffs; ++staff)
+        if (const auto instrument =
+                int_in(settings, QStringLiteral("play/instrument%1").arg(staff + 1), 0,
+                       int(StaffInstrument::Bass)))
+            stored.instruments[std::size_t(staff)] = StaffInstrument(*instrument);
     return stored;
 }
 
@@ -156,6 +165,12 @@ void write_settings(QSettings& settings, const StoredSettings& stored) {
     if (stored.folder) settings.setValue(QStringLiteral("files/folder"), *stored.folder);
     settings.setValue(QStringLiteral("files/recent"), stored.recent);
     settings.setValue(QStringLiteral("window/geometry"), stored.window_geometry);
+    if (stored.tempo) settings.setValue(QStringLiteral("play/tempo"), *stored.tempo);
+    if (stored.loop) settings.setValue(QStringLiteral("play/loop"), *stored.loop);
+    if (stored.count_in) settings.setValue(QStringLiteral("play/count_in"), *stored.count_in);
+    for (int staff = 0; staff < kMaxStaffs; ++staff)
+        if (const auto& instrument = stored.instruments[std::size_t(staff)])
+            settings.setValue(QStringLiteral("play/instrument%1").arg(staff + 1), int(*instrument));
     settings.sync();
 }
 

@@ -7,6 +7,7 @@
 
 #include "edit/cursor_box.h"
 #include "edit/tool.h"
+#include "notes/staff_sound.h"
 #include "page/layout_model.h"
 
 class QSettings;
@@ -31,6 +32,11 @@ struct StoredSettings {
     std::optional<QString> folder;  // the file window's
     QStringList recent;             // newest first
     QByteArray window_geometry;     // QWidget::saveGeometry; empty: maximised, as at first
+    // Play: the tempo, the loop, the count-in, and the instrument chosen for each staff.
+    std::optional<int> tempo;
+    std::optional<bool> loop;
+    std::optional<bool> count_in;
+    std::array<std::optional<StaffInstrument>, kMaxStaffs> instruments{};
 };
 
 // The settings file: in the user's configuration folder, or the test folder in test mode.

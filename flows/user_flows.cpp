@@ -11,8 +11,8 @@
 namespace strumix {
 
 UserFlows::UserFlows(Document& document, ToolPalette& tools, FlowsHost& host, WindowState& windows,
-                     RecoveryStore& store, RecoveryKeeper& keeper, const QString& settings_file,
-                     QObject* parent)
+                     RecoveryStore& store, RecoveryKeeper& keeper, SoundOutput& sound,
+                     const QString& settings_file, QObject* parent)
     : QObject(parent),
       doc_(document),
       tools_(tools),
@@ -21,7 +21,8 @@ UserFlows::UserFlows(Document& document, ToolPalette& tools, FlowsHost& host, Wi
       store_(store),
       keeper_(keeper),
       commands_(document, tools, host),
-      output_(document, host),
+      playback_(document, tools.location(), host, sound),
+      output_(document, host, [this] { return playback_.music(); }),
       settings_file_(settings_file) {
     commands_.open_elsewhere = [this](const QString& path) { return store_.open_elsewhere(path); };
     commands_.kept = [this](const QString& path) { recent_.add(path); };
@@ -62,6 +63,11 @@ void UserFlows::restore_settings() {
     if (stored_.draw_options) tools_.restore_opt(*stored_.draw_options);
     if (stored_.folder) windows_.set_file_window_folder(*stored_.folder);
     recent_.set_paths(stored_.recent);
+    if (stored_.tempo) playback_.set_tempo(*stored_.tempo);
+    if (stored_.loop) playback_.set_loop(*stored_.loop);
+    if (stored_.count_in) playback_.set_count_in(*stored_.count_in);
+    for (int staff = 0; staff < kMaxStaffs; ++staff)
+        playback_.set_instrument(staff, stored_.instruments[std::size_t(staff)]);
 }
 
 StoredSettings UserFlows::current_settings() const {
@@ -78,6 +84,11 @@ StoredSettings UserFlows::current_settings() const {
     if (!folder.isEmpty()) now.folder = folder;
     now.recent = recent_.paths();
     now.window_geometry = windows_.window_geometry();
+    now.tempo = playback_.tempo();
+    now.loop = playback_.loop();
+    now.count_in = playback_.count_in();
+    for (int staff = 0; staff < kMaxStaffs; ++staff)
+        now.instruments[std::size_t(staff)] = playback_.chosen_instrument(staff);
     return now;
 }
 

@@ -5,6 +5,7 @@
 
 #include "flows/document_commands.h"
 #include "flows/page_output.h"
+#include "flows/page_playback.h"
 #include "flows/recent_pages.h"
 #include "flows/stored_settings.h"
 
@@ -28,11 +29,12 @@ public:
     // `settings_file`: what one run leaves for the next (read at start, written at a clean
     // exit); none when empty, so the program starts as it always has.
     UserFlows(Document& document, ToolPalette& tools, FlowsHost& host, WindowState& windows,
-              RecoveryStore& store, RecoveryKeeper& keeper, const QString& settings_file,
-              QObject* parent = nullptr);
+              RecoveryStore& store, RecoveryKeeper& keeper, SoundOutput& sound,
+              const QString& settings_file, QObject* parent = nullptr);
 
     DocumentCommands& commands() { return commands_; }
     PageOutput& output() { return output_; }
+    PagePlayback& playback() { return playback_; }
     RecentPages& recent() { return recent_; }
 
     // The main window's load: the settings read, the start-up layout (or the one a previous run
@@ -72,6 +74,7 @@ private:
     RecoveryStore& store_;
     RecoveryKeeper& keeper_;
     DocumentCommands commands_;
+    PagePlayback playback_;
     PageOutput output_;
     RecentPages recent_;
     QString settings_file_;

@@ -20,6 +20,7 @@ inline constexpr int kHelpFileMenu = 310;
 inline constexpr int kHelpEditMenu = 320;
 inline constexpr int kHelpInsertMenu = 330;
 inline constexpr int kHelpViewMenu = 335;
+inline constexpr int kHelpPlayMenu = 337;
 inline constexpr int kHelpHelpMenu = 340;
 inline constexpr int kHelpFileWindow = 360;
 inline constexpr int kHelpLayoutDialog = 370;

@@ -72,7 +72,7 @@ private slots:
         }
         QCOMPARE(tops, QStringList({"menu_file|&File|310", "menu_edit|&Edit|320",
                                     "zmenu_insert|&Insert|330", "menu_view|&View|335",
-                                    "zmenu_help|&Help|340"}));
+                                    "menu_play|&Play|337", "zmenu_help|&Help|340"}));
         QCOMPARE(entries(form1->menu("menu_file")),
                  QStringList(
                      {"menu_new|&New...|Ctrl+N|", "menu_open|&Open|Ctrl+O|",
@@ -101,6 +101,11 @@ private slots:
                               "mnu_actual_size|&Actual Size|Ctrl+0|", "mnu_fit_page|&Fit Page||"}));
         QCOMPARE(form1->action("mnu_zoom_in")->shortcuts().value(1),
                  QKeySequence(Qt::CTRL | Qt::Key_Equal));
+        QCOMPARE(entries(form1->menu("menu_play")),
+                 QStringList({"mnu_play|&Play|Space|", "mnu_play_start|Play from &Start||",
+                              "z_play|-", "mnu_loop|&Loop||", "mnu_count_in|&Count In||",
+                              "mnu_tempo|&Tempo...||", "menu_instrument|&Instrument||"}));
+        QCOMPARE(form1->action("mnu_play")->shortcuts().value(1), QKeySequence(Qt::Key_F5));
         QCOMPARE(entries(form1->menu("zmenu_help")),
                  QStringList(
                      {"mnu_help_contents|&Contents|F1|", "zdfgfzhhgfgfx|-", "mnu_about|&About||"}));
