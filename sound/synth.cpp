@@ -52,7 +52,9 @@ std::unique_ptr<Synth> Synth::create(const QString& soundfont, int sample_rate, 
 }
 
 Synth::Synth(std::unique_ptr<Fluid> fluid, int sample_rate)
-    : fluid_(std::move(fluid)), sample_rate_(sample_rate) {}
+    : fluid_(std::move(fluid)), sample_rate_(sample_rate) {
+    programs_.fill(-1);
+}
 
 Synth::~Synth() = default;
 
@@ -66,6 +68,13 @@ void Synth::send(int channel, const PlayedEvent& e) {
             fluid_synth_noteoff(s, channel, e.a);
             break;
         case PlayedEvent::Kind::Program:
+            // The same instrument again is left as it is: choosing it anew would read its
+            // samples from the soundfont again.
+            if (channel >= 0 && channel < int(programs_.size()) &&
+                programs_[std::size_t(channel)] == e.a)
+                break;
+            if (channel >= 0 && channel < int(programs_.size()))
+                programs_[std::size_t(channel)] = e.a;
             fluid_synth_program_change(s, channel, e.a);
             break;
         case PlayedEvent::Kind::Controller:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -35,6 +36,7 @@ private:
     Synth(std::unique_ptr<Fluid> fluid, int sample_rate);
     std::unique_ptr<Fluid> fluid_;
     int sample_rate_;
+    std::array<int, 16> programs_;  // the instrument each channel plays; -1: none chosen yet
 };
 
 // Plays a schedule into a synth a block at a time, each event at its own frame: the same for
