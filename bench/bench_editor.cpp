@@ -194,23 +194,11 @@ qint64 page_file_bytes(int page) {
     return cache[page] = QFileInfo(bmp).size();
 }
 
-// The yardstick for saving: the same bytes written into a new file, flushed to the disk and
-// renamed over the page's name, as a careful program saves.
+// The yardstick for saving: the same number of bytes written as a careful program saves.
 std::vector<Yardstick> raw_write(int page) {
-    const auto bytes = std::make_shared<const QByteArray>(page_file_bytes(page), '\x5a');
-    const QString path = scratch().filePath(QStringLiteral("raw%1.bin").arg(page));
-    return {{"x_write_fsync_rename", [bytes, path] {
-                 const QString fresh = path + QStringLiteral(".new");
-                 QFile file(fresh);
-                 if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) qFatal("raw write");
-                 file.write(*bytes);
-                 file.flush();
-                 ::fsync(file.handle());
-                 file.close();
-                 if (::rename(QFile::encodeName(fresh).constData(),
-                              QFile::encodeName(path).constData()) != 0)
-                     qFatal("raw rename");
-             }}};
+    return {{"x_write_fsync_rename",
+             write_fsync_rename(page_file_bytes(page),
+                                scratch().filePath(QStringLiteral("raw%1.bin").arg(page)))}};
 }
 
 // The yardstick for opening: one thread reading the file from the file cache, and the page's

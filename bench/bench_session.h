@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -110,6 +112,24 @@ struct Yardstick {
     std::string counter;
     std::function<void()> op;
 };
+
+// `bytes` bytes written into a new file, flushed to the disk and renamed over `path`, as a
+// careful program writes a file: the yardstick of every save and export.
+inline std::function<void()> write_fsync_rename(qint64 bytes, const QString& path) {
+    const auto data = std::make_shared<const QByteArray>(bytes, '\x5a');
+    return [data, path] {
+        const QString fresh = path + QStringLiteral(".new");
+        QFile file(fresh);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) qFatal("raw write");
+        file.write(*data);
+        file.flush();
+        ::fsync(file.handle());
+        file.close();
+        if (::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData()) !=
+            0)
+            qFatal("raw rename");
+    };
+}
 
 // How one benchmark times its operation beyond the plain loop.
 struct Timing {
