@@ -186,10 +186,9 @@ BENCHMARK(BM_render_sound)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
-// Play, through the sound device: from the call until the first block of the page's sound is
-// rendered and handed to the device (its buffer, 2 x 1024 frames, 46 ms, comes on top); then
-// the program's CPU while the page plays for five seconds, and while the device is fed silence
-// after a stop, as a share of one core.
+// Play, through the sound device: from the call (the device opened by it) until the first
+// block of the page's sound is rendered and handed to the device; then the program's CPU while
+// the page plays for five seconds, and after a stop, as a share of one core.
 static void BM_play(benchmark::State& state) {
     const std::unique_ptr<Synth> synth = bench_synth(Synth::Use::Live);
     if (!synth) {
@@ -201,7 +200,9 @@ static void BM_play(benchmark::State& state) {
     QString error;
     double waited = 0;
     for (auto _ : state) {
+        // As the program does: the device goes when play stops, and opens again at Play.
         player.stop();
+        player.close_output();
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         const auto start = Clock::now();
         if (!player.play(schedule, &error)) {
@@ -221,8 +222,8 @@ static void BM_play(benchmark::State& state) {
     const double wall = std::chrono::duration<double>(Clock::now() - wall_before).count();
     state.counters["cpu_percent"] = (cpu_seconds() - cpu_before) / wall * 100;
     player.stop();
-    // Stopped, the device is still fed (silence), so that the next Play is heard at once.
-    std::this_thread::sleep_for(std::chrono::seconds(3));
+    player.close_output();
+    std::this_thread::sleep_for(std::chrono::seconds(1));
     const double idle_before = cpu_seconds();
     std::this_thread::sleep_for(std::chrono::seconds(3));
     state.counters["idle_cpu_percent"] = (cpu_seconds() - idle_before) / 3 * 100;

@@ -51,9 +51,6 @@ public:
 
     // How often the marker follows the sound.
     static constexpr int kMarkerMs = 30;
-    // How long the sound device stays open after play ends, for the next play to be heard at
-    // once; then it goes, and costs nothing while the user writes.
-    static constexpr int kRestMs = 15000;
 
 signals:
     void playingChanged(bool playing);
@@ -83,7 +80,6 @@ private:
     int ticks_per_column_ = kTicksPerQuarter;
     QRect marker_;
     QBasicTimer timer_;
-    QBasicTimer rest_;
 };
 
 // The note column a tick of the page's performance falls in, in page pixels: its cells on

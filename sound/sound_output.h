@@ -18,7 +18,7 @@ public:
     virtual bool playing() const = 0;
     // The page's tick being heard now.
     virtual int tick() const = 0;
-    // Nothing has played for a while: a device kept open for the next play may go.
+    // Nothing plays: the sound device may go until the next play opens it again.
     virtual void rest() {}
 };
 
