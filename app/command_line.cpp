@@ -29,8 +29,8 @@ CommandLine parse_command_line(const QStringList& arguments) {
     const QCommandLineOption export_to(
         QStringLiteral("export"),
         QStringLiteral("Write PAGE to FILE and end, with no window: the picture as PNG or PDF, "
-                       "its notes as text tab, MusicXML or MIDI, or their sound as WAV (by "
-                       "FILE's extension: .png, .pdf, .txt, .musicxml, .mid, .wav)."),
+                       "its notes as text tab, MusicXML or MIDI, or their sound as WAV or FLAC "
+                       "(by FILE's extension: .png, .pdf, .txt, .musicxml, .mid, .wav, .flac)."),
         QStringLiteral("FILE"));
     parser.addOption(export_to);
     parser.addPositionalArgument(QStringLiteral("PAGE"),

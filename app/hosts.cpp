@@ -64,8 +64,9 @@ std::optional<QString> DialogsHost::choose_export_file(const QString& suggested)
     if (export_file_chooser) return export_file_chooser(suggested);
     const QString path = QFileDialog::getSaveFileName(
         &window_, QStringLiteral("Export"), suggested,
-        QStringLiteral("PNG image (*.png);;PDF document (*.pdf);;Text tab (*.txt);;"
-                       "MusicXML (*.musicxml);;MIDI file (*.mid);;WAV sound (*.wav)"));
+        QStringLiteral(
+            "PNG image (*.png);;PDF document (*.pdf);;Text tab (*.txt);;"
+            "MusicXML (*.musicxml);;MIDI file (*.mid);;WAV sound (*.wav);;FLAC sound (*.flac)"));
     if (path.isEmpty()) return std::nullopt;
     return path;
 }

@@ -66,13 +66,13 @@ bool paint_page_sheets(QPagedPaintDevice& device, const QImage& page,
 bool is_notes_format(const QString& suffix) {
     return suffix == QLatin1String("txt") || suffix == QLatin1String("musicxml") ||
            suffix == QLatin1String("mid") || suffix == QLatin1String("midi") ||
-           suffix == QLatin1String("wav");
+           suffix == QLatin1String("wav") || suffix == QLatin1String("flac");
 }
 
 namespace {
 
-// The page's sound, rendered with no sound device.
-bool page_sound(const PageNotes& notes, const MusicChoices& music, QByteArray* wav,
+// The page's sound, rendered with no sound device, as a WAV or FLAC file.
+bool page_sound(const PageNotes& notes, const MusicChoices& music, bool flac, QByteArray* file,
                 QString* error) {
     const std::optional<QString> soundfont = find_soundfont();
     if (!soundfont) {
@@ -84,9 +84,14 @@ bool page_sound(const PageNotes& notes, const MusicChoices& music, QByteArray* w
     if (!synth) return false;
     PlayRange range;
     range.beats_per_minute = music.beats_per_minute;
-    *wav = wav_file(render_schedule(
-        schedule_performance(perform(notes, music.instruments), range, kRate), *synth));
-    return true;
+    const RenderedSound sound = render_schedule(
+        schedule_performance(perform(notes, music.instruments), range, kRate), *synth);
+    if (!flac) {
+        *file = wav_file(sound);
+        return true;
+    }
+    *file = flac_file(sound, error);
+    return !file->isEmpty();
 }
 
 }  // namespace
@@ -127,16 +132,17 @@ bool export_page(const QString& path, const QImage& page, const std::optional<La
             bytes = text_tab(notes).toUtf8();
         } else if (suffix == QLatin1String("musicxml")) {
             bytes = musicxml(notes, title);
-        } else if (suffix == QLatin1String("wav")) {
-            if (!page_sound(notes, music, &bytes, error)) return false;
+        } else if (suffix == QLatin1String("wav") || suffix == QLatin1String("flac")) {
+            const bool flac = suffix == QLatin1String("flac");
+            if (!page_sound(notes, music, flac, &bytes, error)) return false;
         } else {
             bytes = standard_midi_file(notes, title, music.beats_per_minute, music.instruments);
         }
         if (notice) *notice = unread_report(notes);
     } else {
         *error = QStringLiteral(
-            "Export writes PNG, PDF, text tab, MusicXML, MIDI or WAV: end the name with .png, "
-            ".pdf, .txt, .musicxml, .mid or .wav.");
+            "Export writes PNG, PDF, text tab, MusicXML, MIDI, WAV or FLAC: end the name with "
+            ".png, .pdf, .txt, .musicxml, .mid, .wav or .flac.");
         return false;
     }
     buffer.close();

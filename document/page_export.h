@@ -23,8 +23,8 @@ QPageLayout::Orientation orientation_for(const QImage& page, const QPageLayout& 
 
 // Writes the page as PNG (the same pixels) or PDF (printed size, A4 or US Letter by the
 // user's locale), or its notes, read from its pixels with `layout`, as text tab (.txt),
-// MusicXML (.musicxml), a MIDI file (.mid) or their sound (.wav, with `music`'s tempo and
-// instruments), chosen by the name's extension; the file is replaced only once it is whole.
+// MusicXML (.musicxml), a MIDI file (.mid) or their sound (.wav or .flac, with `music`'s tempo
+// and instruments), chosen by the name's extension; the file is replaced only once it is whole.
 // Any other extension is refused, with the reason in `error`. `notice`: for the notes, what
 // could not be read and was left out (empty when nothing was).
 bool export_page(const QString& path, const QImage& page, const std::optional<LayoutModel>& layout,

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libbenchmark-dev clang-14 libclang-rt-14-dev
           xvfb xauth openbox xdotool imagemagick fonts-liberation2 desktop-file-utils
           shared-mime-info appstream dpkg-dev
-          musescore3 python3-mido libfluidsynth-dev fluid-soundfont-gm)
+          musescore3 python3-mido libfluidsynth-dev libsndfile1-dev fluid-soundfont-gm)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

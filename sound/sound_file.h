@@ -22,4 +22,8 @@ RenderedSound render_schedule(const PlaySchedule& schedule, Synth& synth);
 // The sound as a WAV file: 16-bit stereo PCM.
 QByteArray wav_file(const RenderedSound& sound);
 
+// The sound as a FLAC file: the same 16-bit stereo, losslessly packed (about half the size).
+// Empty, with the reason in `error`, where the system's libsndfile was built without FLAC.
+QByteArray flac_file(const RenderedSound& sound, QString* error);
+
 }  // namespace strumix

@@ -170,6 +170,13 @@ private slots:
             QVERIFY(pcm.startsWith("RIFF") && pcm.mid(8, 8) == "WAVEfmt ");
             const double seconds = double(pcm.size() - 44) / (44100 * 4);
             QVERIFY2(std::abs(seconds - 5.0) < 0.01, qPrintable(QString::number(seconds)));
+            // The same sound as FLAC, packed smaller.
+            const QString flac = dir.filePath(QStringLiteral("riff.flac"));
+            QCOMPARE(run({QStringLiteral("--export"), flac, notes_page}).status, 0);
+            QFile flac_file(flac);
+            QVERIFY(flac_file.open(QIODevice::ReadOnly));
+            const QByteArray packed = flac_file.readAll();
+            QVERIFY(packed.startsWith("fLaC") && packed.size() < pcm.size() / 2);
         }
 
         // A stray mark beside a note is not read, and the export says so.
@@ -206,8 +213,8 @@ private slots:
         const Run wrong_kind =
             run({QStringLiteral("--export"), dir.filePath(QStringLiteral("out.jpg")), page_path});
         QCOMPARE(wrong_kind.status, 1);
-        QVERIFY(
-            wrong_kind.err.contains(QStringLiteral(".png, .pdf, .txt, .musicxml, .mid or .wav")));
+        QVERIFY(wrong_kind.err.contains(
+            QStringLiteral(".png, .pdf, .txt, .musicxml, .mid, .wav or .flac")));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.jpg"))));
         const Run no_folder = run(
             {QStringLiteral("--export"), dir.filePath(QStringLiteral("none/out.png")), page_path});

@@ -118,9 +118,9 @@ private slots:
         output.mnu_export_Click();
         QCOMPARE(shown, 2);
         QCOMPARE(s.host.message_texts(),
-                 QStringList{QStringLiteral("Export writes PNG, PDF, text tab, MusicXML, MIDI or "
-                                            "WAV: end the name with .png, .pdf, .txt, .musicxml, "
-                                            ".mid or .wav.")});
+                 QStringList{QStringLiteral("Export writes PNG, PDF, text tab, MusicXML, MIDI, "
+                                            "WAV or FLAC: end the name with .png, .pdf, .txt, "
+                                            ".musicxml, .mid, .wav or .flac.")});
         QCOMPARE(QImage(dir.filePath(QStringLiteral("riff.png"))).size(), s.page().image().size());
     }
 };

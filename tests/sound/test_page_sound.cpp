@@ -1,8 +1,11 @@
 // What the page sounds like, heard with numbers: each note's pitch from the spectrum of its
 // window, its onset from the sound's envelope, bends rising and falling, muted notes short.
+#include <sndfile.h>
+
 #include <QtTest>
 #include <cmath>
 #include <complex>
+#include <cstring>
 
 #include "sound/play_schedule.h"
 #include "sound/sound_file.h"
@@ -248,6 +251,36 @@ private slots:
         const double heard = onset(sound, 1.9, 2.2);
         QVERIFY2(std::abs(heard - 2.0) <= 0.010, qPrintable(QString::number(heard)));
         QVERIFY(std::abs(fundamental(sound, 2.05, 0.2) / midi_hz(69) - 1) < 0.01);
+    }
+
+    // The FLAC file holds exactly the WAV file's samples, packed smaller, with the length and
+    // rate a player reads from its header (written last, by going back to the start).
+    void flac_holds_the_wav_samples() {
+        PageNotes page = guitar_page();
+        for (int i = 0; i < 8; ++i) add(page, 0, i * 2, i % 6, (i * 5) % 13);
+        const RenderedSound sound = render(page);
+        const QByteArray wav = wav_file(sound);
+        QString error;
+        const QByteArray flac = flac_file(sound, &error);
+        QVERIFY2(!flac.isEmpty(), qPrintable(error));
+        QVERIFY(flac.startsWith("fLaC"));
+        QVERIFY2(flac.size() < wav.size() * 3 / 4, qPrintable(QString::number(flac.size())));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("page.flac"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(flac) == flac.size());
+        file.close();
+        SF_INFO info{};
+        SNDFILE* in = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+        QVERIFY2(in, sf_strerror(nullptr));
+        QCOMPARE(info.samplerate, kRate);
+        QCOMPARE(info.channels, 2);
+        QCOMPARE(std::size_t(info.frames), sound.frames());
+        std::vector<short> decoded(sound.samples.size());
+        QCOMPARE(sf_readf_short(in, decoded.data(), info.frames), info.frames);
+        sf_close(in);
+        QCOMPARE(std::memcmp(decoded.data(), wav.constData() + 44, wav.size() - 44), 0);
     }
 };
 
