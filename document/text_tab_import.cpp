@@ -1,0 +1,106 @@
+#include "document/text_tab_import.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringConverter>
+
+#include "files/regular_file.h"
+#include "notes_drawing/notes_drawing.h"
+#include "text_tab_reader/tab_pages.h"
+#include "text_tab_reader/text_tab_reader.h"
+
+namespace strumix {
+
+namespace {
+
+constexpr qint64 kMostText = qint64(4) << 20;
+// A message lists this many things left out, then how many more there are.
+constexpr int kMostListed = 20;
+
+}  // namespace
+
+bool import_text_tab(const QString& text, ImportedTab* imported, QString* error) {
+    const TextTab tab = read_text_tab(text);
+    const TabPages pages = tab_pages(tab);
+    if (pages.pages.empty()) {
+        *error = QStringLiteral(
+            "No tab was found in the text: a tab has lines of dashes for its strings, such as "
+            "e|--3--5--|.");
+        return false;
+    }
+    ImportedTab out;
+    for (const TabProblem& problem : tab.problems)
+        out.left_out << QStringLiteral("line %1, column %2: %3")
+                            .arg(problem.line)
+                            .arg(problem.column)
+                            .arg(problem.text);
+    out.left_out << pages.left_out;
+    for (const PageNotes& notes : pages.pages) {
+        ImportedTab::Page page;
+        page.layout = notes.layout;
+        if (!draw_page_of_notes(notes, &page.picture, error)) return false;
+        out.pages.push_back(std::move(page));
+    }
+    *imported = std::move(out);
+    return true;
+}
+
+bool read_text_file(const QString& path, QString* text, QString* error) {
+    QFile file(path);
+    if (!open_regular_file(path, file, QStringLiteral("a text tab"), error)) return false;
+    if (file.size() > kMostText) {
+        *error = QStringLiteral("\"%1\" is larger than a text tab can be (4 MiB).").arg(path);
+        return false;
+    }
+    const QByteArray bytes = file.read(kMostText + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    *text = utf8.decode(bytes);
+    // Tabs saved on older systems are often Latin-1.
+    if (utf8.hasError()) *text = QString::fromLatin1(bytes);
+    return true;
+}
+
+bool is_text_tab_file(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+}
+
+QStringList page_file_names(const QString& first, int pages) {
+    const QFileInfo info(first);
+    const QString base = info.dir().filePath(info.completeBaseName());
+    QStringList names{base + QStringLiteral(".tab")};
+    for (int i = 2; i <= pages; ++i) names << QStringLiteral("%1-%2.tab").arg(base).arg(i);
+    return names;
+}
+
+QString import_report(const ImportedTab& imported, const QStringList& names) {
+    QStringList lines;
+    if (!imported.left_out.isEmpty()) {
+        lines << QStringLiteral(
+            "These parts of the text tab were not understood and are left out:");
+        for (int i = 0; i < imported.left_out.size() && i < kMostListed; ++i)
+            lines << imported.left_out[i];
+        if (imported.left_out.size() > kMostListed)
+            lines << QStringLiteral("and %1 more.").arg(imported.left_out.size() - kMostListed);
+    }
+    if (imported.pages.size() > 1) {
+        if (!lines.isEmpty()) lines << QString();
+        lines << QStringLiteral(
+                     "The tab fills %1 pages; the first is shown. Save all of them "
+                     "side by side as %2?")
+                     .arg(imported.pages.size())
+                     .arg(names.size() > 2 ? QStringLiteral("%1, %2, ...")
+                                                 .arg(QFileInfo(names[0]).fileName(),
+                                                      QFileInfo(names[1]).fileName())
+                                           : QStringLiteral("%1 and %2")
+                                                 .arg(QFileInfo(names[0]).fileName(),
+                                                      QFileInfo(names[1]).fileName()));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace strumix
