@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "document/page_export.h"
+#include "document/text_tab_import.h"
 #include "files/page_file.h"
 #include "page/layout_finder.h"
 #include "page/program_facts.h"
@@ -34,7 +35,8 @@ CommandLine parse_command_line(const QStringList& arguments) {
         QStringLiteral("FILE"));
     parser.addOption(export_to);
     parser.addPositionalArgument(QStringLiteral("PAGE"),
-                                 QStringLiteral("A page to open (.tab or .bmp)."),
+                                 QStringLiteral("A page to open (.tab or .bmp), or a text tab "
+                                                "(.txt) to take in."),
                                  QStringLiteral("[PAGE]"));
 
     CommandLine line;
@@ -78,7 +80,43 @@ QString version_text() {
              QString::fromLatin1(qVersion()));
 }
 
+namespace {
+
+// A text tab converted: as pages (OUT.tab, OUT-2.tab, ... or .bmp), or its first page exported
+// as any other format is.
+int export_text_tab(const CommandLine& line) {
+    QString text;
+    QString error;
+    ImportedTab imported;
+    if (!read_text_file(line.page, &text, &error) || !import_text_tab(text, &imported, &error)) {
+        print_to(stderr,
+                 QStringLiteral("strumix: cannot take in \"%1\": %2").arg(line.page, error));
+        return 1;
+    }
+    const QString suffix = QFileInfo(line.export_to).suffix().toLower();
+    if (suffix == QLatin1String("tab") || suffix == QLatin1String("bmp")) {
+        const QStringList names = page_file_names(line.export_to, int(imported.pages.size()));
+        for (std::size_t i = 0; i < imported.pages.size(); ++i) {
+            if (!write_page_file(names[qsizetype(i)], imported.pages[i].picture, &error)) {
+                print_to(stderr, QStringLiteral("strumix: %1").arg(error));
+                return 1;
+            }
+        }
+    } else if (!export_page(line.export_to, imported.pages.front().picture,
+                            imported.pages.front().layout, &error)) {
+        print_to(stderr, QStringLiteral("strumix: %1").arg(error));
+        return 1;
+    }
+    if (!imported.left_out.isEmpty())
+        print_to(stderr, QStringLiteral("strumix: left out of \"%1\":\n%2")
+                             .arg(line.page, imported.left_out.join(QLatin1Char('\n'))));
+    return 0;
+}
+
+}  // namespace
+
 int export_from_command_line(const CommandLine& line) {
+    if (is_text_tab_file(line.page)) return export_text_tab(line);
     QImage page;
     QString error;
     if (!read_page_file(line.page, PageLimits(), &page, &error)) {

@@ -31,6 +31,8 @@ constexpr char kSaveCaption[] = "Save File As...";
 constexpr int kPatternLength = 11;
 constexpr int kFolderRole = Qt::UserRole;
 const char* const kFileTypes[2] = {"*.bmp;*.tab  Bitmaps", "*.*          All Files"};
+// Open also takes text tabs in.
+constexpr char kTextTabs[] = "*.txt        Text Tabs";
 
 void white_list(QWidget* list) {
     QPalette palette = list->palette();
@@ -187,6 +189,15 @@ void FileWindow::file_kept(const QString& path) { set_folder(QFileInfo(path).abs
 
 void FileWindow::prepare(FilePurpose purpose, const QString& name) {
     box_file_->setText(name);
+    const bool opening = purpose == FilePurpose::Open;
+    if (opening && ftypes_->count() == 2) ftypes_->addItem(QString::fromLatin1(kTextTabs));
+    if (!opening && ftypes_->count() == 3) {
+        if (ftypes_->currentIndex() == 2) {
+            ftypes_->setCurrentIndex(0);
+            ftypes_Click();
+        }
+        ftypes_->removeItem(2);
+    }
     setWindowTitle(QString::fromLatin1(purpose == FilePurpose::Open ? kOpenCaption : kSaveCaption));
     box_file_->setSelection(0, box_file_->text().length());
     box_file_Change();

@@ -1,6 +1,8 @@
 #include "app/hosts.h"
 
+#include <QClipboard>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -92,6 +94,12 @@ std::optional<bool> DialogsHost::print(const PrintJob& job, bool preview) {
 
 bool DialogsHost::set_clipboard_image(const QImage& image, QString* error) {
     return put_on_clipboard(image, error);
+}
+
+std::optional<QString> DialogsHost::clipboard_text() {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.isEmpty()) return std::nullopt;
+    return text;
 }
 
 int DialogsHost::zoom() const { return window_.zoom(); }

@@ -68,6 +68,7 @@ public:
     std::optional<QString> choose_export_file(const QString& suggested) override;
     std::optional<bool> print(const PrintJob& job, bool preview) override;
     bool set_clipboard_image(const QImage& image, QString* error) override;
+    std::optional<QString> clipboard_text() override;
 
     int zoom() const override;
     void set_zoom(int zoom) override;

@@ -72,8 +72,10 @@ bool is_text_tab_file(const QString& path) {
 QStringList page_file_names(const QString& first, int pages) {
     const QFileInfo info(first);
     const QString base = info.dir().filePath(info.completeBaseName());
-    QStringList names{base + QStringLiteral(".tab")};
-    for (int i = 2; i <= pages; ++i) names << QStringLiteral("%1-%2.tab").arg(base).arg(i);
+    const QString suffix = info.suffix().isEmpty() ? QStringLiteral("tab") : info.suffix();
+    QStringList names{base + QLatin1Char('.') + suffix};
+    for (int i = 2; i <= pages; ++i)
+        names << QStringLiteral("%1-%2.%3").arg(base).arg(i).arg(suffix);
     return names;
 }
 

@@ -31,6 +31,7 @@ bool read_text_file(const QString& path, QString* text, QString* error);
 bool is_text_tab_file(const QString& path);
 
 // The names a tab of several pages is saved under beside `first`: NAME.tab, NAME-2.tab, ...
+// (with `first`'s own extension, .tab where it has none).
 QStringList page_file_names(const QString& first, int pages);
 
 // The message after an import: what was left out, and for several pages the offer to save

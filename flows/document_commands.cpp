@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "document/busy_pointer.h"
+#include "document/text_tab_import.h"
 #include "edit/tool_palette.h"
 #include "page/layout_finder.h"
 #include "page/program_facts.h"
@@ -107,6 +108,17 @@ void DocumentCommands::open_path(const QString& path) {
 }
 
 bool DocumentCommands::open_file(const QString& path) {
+    if (is_text_tab_file(path)) {
+        QString text;
+        QString error;
+        if (!read_text_file(path, &text, &error)) {
+            report_file_error(error);
+            return false;
+        }
+        if (!take_in_text_tab(text, path)) return false;
+        host_.file_kept(path);
+        return true;
+    }
     QString error;
     bool loaded = false;
     {

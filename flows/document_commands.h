@@ -3,6 +3,10 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
+
+#include <QImage>
+#include <QStringList>
 
 #include "document/document.h"
 #include "flows/flows_host.h"
@@ -42,6 +46,8 @@ public:
     void open_path(const QString& path);
     // Whether the program may end now (asks about unsaved changes).
     bool query_unload();
+    // "&Paste Text Tab": the clipboard's text taken in as a text tab, after the save question.
+    void mnu_paste_text_tab_Click();
 
 private:
     // Loads the page at `path` and everything an opened page brings: its names, the questions
@@ -55,6 +61,13 @@ private:
     // already chosen when there is one.
     void adjust_layout(const std::optional<LayoutModel>& found);
     void say_if_open_elsewhere(const QString& path);
+    // A text tab drawn on pages fitted to it, the first shown as a new page that has no file
+    // yet; what was left out is said, and a tab of several pages offers to save them all
+    // beside `source` (the text file it came from; none for the clipboard's).
+    bool take_in_text_tab(const QString& text, const QString& source);
+    // Writes each page to its name, the first as the page shown; false when the user keeps
+    // files that are there or a write fails (said).
+    bool save_pages(const std::vector<QImage>& pages, const QStringList& names);
     void file_kept(const QString& path);
 
     Document& doc_;

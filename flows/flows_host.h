@@ -44,6 +44,8 @@ public:
     virtual std::optional<bool> print(const PrintJob& job, bool preview) = 0;
     // Puts the image on the clipboard; false with the reason when that fails.
     virtual bool set_clipboard_image(const QImage& image, QString* error) = 0;
+    // The clipboard's text; nothing when it holds none.
+    virtual std::optional<QString> clipboard_text() { return std::nullopt; }
 };
 
 }  // namespace strumix

@@ -83,7 +83,8 @@ private slots:
                       "zzvhjkgh|-", "menu_set_backup|&Set Backup|F3|",
                       "menu_revert|&Revert to Backup|F4|", "z_bar|-", "menu_quit|E&xit|Ctrl+Q|"}));
         QCOMPARE(entries(form1->menu("menu_edit")),
-                 QStringList({"menu_undo|&Undo|Del|", "mnu_copy|&Copy Image|Ctrl+C|", "zhjklkjh|-",
+                 QStringList({"menu_undo|&Undo|Del|", "mnu_copy|&Copy Image|Ctrl+C|",
+                              "mnu_paste_text_tab|&Paste Text Tab|Ctrl+Shift+V|", "zhjklkjh|-",
                               "menu_page|&Adjust Layout to Image||", "zxcv|-",
                               "menu_option|Cursor &Motion||"}));
         QCOMPARE(
