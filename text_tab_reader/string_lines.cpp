@@ -46,7 +46,8 @@ std::optional<StringLine> string_line(const QString& line) {
         foreign += !tab_character(c);
     }
     // Mostly dashes and the tab's own marks; a lone rule of dashes is no string.
-    if (dashes < 2 || dashes * 4 < body.size() || foreign * 5 > body.size()) return std::nullopt;
+    if (dashes < 2 || (dashes + bars) * 4 < body.size() || foreign * 5 > body.size())
+        return std::nullopt;
     if (found.label.isEmpty() && bars == 0) {
         bool any_note = false;
         for (QChar c : body) any_note = any_note || c.isDigit() || c == QLatin1Char('x');

@@ -202,6 +202,10 @@ std::vector<LinePart> line_measures(const QString& line, int body) {
         const bool last = i >= n;
         // Text after the last bar line without a dash is a remark on the line.
         if (last && after_bar && !part.text.contains(QLatin1Char('-'))) break;
+        // Dashes before the first bar line (e-|) or after the last (|--) are no measure.
+        bool marks = false;
+        for (QChar c : part.text) marks = marks || (c != QLatin1Char('-') && c != QLatin1Char(' '));
+        if (!marks && (!after_bar || last)) continue;
         if (!part.text.trimmed().isEmpty()) parts.push_back(std::move(part));
     }
     return parts;
