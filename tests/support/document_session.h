@@ -23,6 +23,7 @@ public:
         on_layout;
     std::function<std::optional<QString>(const QString& suggested)> on_export;
     QImage clipboard;
+    std::optional<QString> clipboard_words;  // the clipboard's text
     QString clipboard_failure;  // when set, filling the clipboard fails with this reason
     std::optional<strumix::LayoutModel> proposed;  // the last layout shown as already chosen
 
@@ -63,6 +64,8 @@ public:
         clipboard = image;
         return true;
     }
+
+    std::optional<QString> clipboard_text() override { return clipboard_words; }
 
     // What the dialog answers when the user cancels, and when they press OK on a choice.
     static strumix::LayoutAnswer cancelled(const strumix::LayoutModel& current) {
