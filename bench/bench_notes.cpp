@@ -11,10 +11,12 @@
 
 #include "bench_session.h"
 #include "document/page_export.h"
+#include "document/text_tab_import.h"
 #include "notes_reader/note_reader.h"
 #include "page/layout_finder.h"
 #include "page/page_font.h"
 #include "page/page_memory.h"
+#include "page/page_renderer.h"
 #include "sound/live_player.h"
 #include "sound/sound_file.h"
 #include "sound/soundfont.h"
@@ -109,6 +111,56 @@ BENCHMARK(BM_read_notes)
     ->Arg(kLargestPage)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// A text tab of 500 lines (blocks of six strings, four measures of eight busy columns, with
+// slurs, bends and vibrato) taken in: read, laid out and drawn on its pages. Against drawing
+// the same pages blank, the least that making those pages costs.
+static void BM_import_text_tab(benchmark::State& state) {
+    QString text = QStringLiteral("A Long Song\n\n");
+    int lines = 2;
+    for (int block = 0; lines < 500; ++block) {
+        const char* labels[] = {"e", "B", "G", "D", "A", "E"};
+        for (int s = 0; s < 6; ++s, ++lines) {
+            QString line = QString::fromLatin1(labels[s]) + QLatin1Char('|');
+            for (int m = 0; m < 4; ++m) {
+                line += QStringLiteral("-%1-%2h%3-%4b%5~-%6-")
+                            .arg((block + s) % 12)
+                            .arg(s + 2)
+                            .arg(s + 4)
+                            .arg(7 + m)
+                            .arg(9 + m)
+                            .arg((s * m) % 20);
+                line += QStringLiteral("%1-x-0-|").arg(12 + s);
+            }
+            text += line + QLatin1Char('\n');
+        }
+        text += QLatin1Char('\n');
+        ++lines;
+    }
+    std::vector<LayoutModel> layouts;
+    {
+        ImportedTab imported;
+        QString error;
+        if (import_text_tab(text, &imported, &error))
+            for (const auto& page : imported.pages) layouts.push_back(page.layout);
+    }
+    run(state,
+        [&](Session&) {
+            ImportedTab imported;
+            QString error;
+            benchmark::DoNotOptimize(import_text_tab(text, &imported, &error));
+        },
+        {.yardsticks = {{"x_blank_pages", [&layouts] {
+                             for (const LayoutModel& layout : layouts) {
+                                 PagePicture page;
+                                 QString error;
+                                 benchmark::DoNotOptimize(draw_blank_page(page, layout, &error));
+                             }
+                         }}}});
+    state.counters["pages"] = double(layouts.size());
+}
+// (The page argument only sets up the session every benchmark here runs in.)
+BENCHMARK(BM_import_text_tab)->Arg(kStartupPage)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // File, Export as each kind of notes file: the notes read, written and the file kept.
 static void BM_export_text_tab(benchmark::State& state) { export_as(state, QStringLiteral("txt")); }

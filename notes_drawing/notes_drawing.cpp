@@ -70,9 +70,9 @@ SlurDrag place_slur(const QImage& page, const QImage& numbers, const QImage& bla
     std::optional<SlurDrag> best;
     int best_touching = 0;
     // Near the top of the numbers first, so that the arc leaves them soon.
-    for (int y : {5, 6, 7, 8, 9, 10, 11}) {
-        for (int press_x : {6, 4, 8, 2, 10}) {
-            for (int release_x : {6, 4, 8, 2, 10}) {
+    for (int y : {5, 6, 7, 8, 9}) {
+        for (int press_x : {6, 4, 8}) {
+            for (int release_x : {6, 4, 8}) {
                 const SlurDrag drag =
                     slur_drag(from + QPoint(press_x, y), to.x() + release_x, index);
                 QRect touched;
