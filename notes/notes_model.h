@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <optional>
@@ -25,6 +26,11 @@ struct CellPlace {
     bool operator==(const CellPlace&) const = default;
     auto operator<=>(const CellPlace&) const = default;
 };
+
+// A symbol marks the written note whose entry's middle (this far from the cell's top-left
+// corner, in pixels) is nearest its own middle, within kSymbolReach pixels.
+inline constexpr QPoint kEntryMiddle(6, 7);
+inline constexpr int kSymbolReach = 24;
 
 // The eight notation symbols, in the order of their pictures and tool indices.
 enum class Symbol { Vibrato, Trill, RakeDown, RakeUp, HalfBend, WholeBend, GhostBend, ReleaseBend };

@@ -10,8 +10,8 @@ namespace strumix {
 
 namespace {
 
-// How far from its note's middle a symbol's middle may be for a reader to give it that note.
-constexpr int kReach = 23;
+// How far from its note's middle a symbol's middle is put: a pixel inside the reach.
+constexpr int kReach = kSymbolReach - 1;
 // Where a symbol looks best: a little right of its note's middle and over it.
 const QPoint kPreferred(5, -11);
 
@@ -57,7 +57,7 @@ bool dark(QRgb pixel) { return qGray(pixel) < 128; }
 QPoint SymbolPlaces::entry_middle(const LayoutModel& layout, const CellPlace& cell) {
     const QRect rect =
         layout.note_cell(cell.column.staff, cell.string, cell.column.measure, cell.column.note);
-    return rect.topLeft() + QPoint(6, 7);
+    return rect.topLeft() + kEntryMiddle;
 }
 
 SymbolPlaces::SymbolPlaces(const QImage& page, const QImage& blank, const PageNotes& notes)

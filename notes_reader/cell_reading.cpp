@@ -12,8 +12,6 @@ constexpr int kInkLeft = 0;
 constexpr int kInkRight = 13;
 constexpr int kInkTop = 3;
 constexpr int kInkBottom = 11;
-// The middle of an entry's ink, from the cell's top-left corner.
-const QPoint kEntryMiddle(6, 7);
 
 bool subset(const EntryBits& a, const EntryBits& b) {
     for (std::size_t r = 0; r < a.size(); ++r)

@@ -15,8 +15,4 @@ namespace strumix {
 // its place and why.
 PageNotes read_notes(const QImage& page, const LayoutModel& layout);
 
-// How far a symbol's middle may stand from the middle of the note it marks, in pixels: a
-// symbol is 32 pixels square and dropped on, or just beside, its note.
-inline constexpr int kSymbolReach = 24;
-
 }  // namespace strumix
