@@ -4,6 +4,7 @@
 #include <QHash>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <mutex>
 #include <optional>
 
@@ -26,6 +27,37 @@ int text_baseline(const QFontMetrics& metrics) { return std::max(metrics.ascent(
 QRect spanning(QPoint a, QPoint b) {
     return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
+// The part of `bounds` an arc from `start16` over `span16` sixteenths of a degree covers: its
+// ends and whichever of the ellipse's four extremes it passes. A shallow slur is a thin slice
+// of a large ellipse, and what repaints or searches around it should not cover the rest.
+QRectF arc_extent(const QRectF& bounds, int start16, int span16) {
+    constexpr double kRadiansPerSixteenth = 3.14159265358979323846 / (180.0 * 16.0);
+    if (std::abs(span16) >= 360 * 16) return bounds;
+    const QPointF centre = bounds.center();
+    const double rx = bounds.width() / 2;
+    const double ry = bounds.height() / 2;
+    // Angles run anticlockwise from three o'clock, and the page's y runs down.
+    auto at = [&](double sixteenths) {
+        const double a = sixteenths * kRadiansPerSixteenth;
+        return QPointF(centre.x() + rx * std::cos(a), centre.y() - ry * std::sin(a));
+    };
+    const int from = std::min(start16, start16 + span16);
+    const int to = std::max(start16, start16 + span16);
+    QRectF extent(at(from), QSizeF(0, 0));
+    auto take = [&extent](QPointF p) {
+        extent.setLeft(std::min(extent.left(), p.x()));
+        extent.setRight(std::max(extent.right(), p.x()));
+        extent.setTop(std::min(extent.top(), p.y()));
+        extent.setBottom(std::max(extent.bottom(), p.y()));
+    };
+    take(at(to));
+    // Each quarter turn the arc passes is an extreme of the ellipse.
+    const int quarter = 90 * 16;
+    for (int q = (from / quarter - 1) * quarter; q <= to; q += quarter)
+        if (q > from && q < to) take(at(q));
+    return extent;
 }
 
 void prepare(QPainter& painter, const QColor& colour) {
@@ -170,7 +202,7 @@ QRect PageDrawing::fill(const QRect& rect, const QColor& colour) {
 QRect PageDrawing::arc(const QRectF& bounds, int start16, int span16, const QColor& colour) {
     set_colour(painter_, colour);
     painter_.drawArc(bounds, start16, span16);
-    return note(bounds.toAlignedRect().adjusted(-2, -2, 2, 2));
+    return note(arc_extent(bounds, start16, span16).toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
 QRect PageDrawing::and_copy(const QImage& source, QPoint top_left) {

@@ -264,6 +264,44 @@ private slots:
         QVERIFY(black_count(image, QRect(55, 55, 5, 5)) > 0);
     }
 
+    void arc_reports_the_pixels_of_its_slice() {
+        // Shallow slur-like arcs, a half circle and arcs that cross a quarter turn: every
+        // pixel drawn lies in the rectangle the drawing reports, and that rectangle is near
+        // the slice, not the whole ellipse.
+        struct Case {
+            QRectF bounds;
+            int start16;
+            int span16;
+        };
+        const Case cases[] = {{QRectF(0, 50, 400, 800), 45 * 16, 90 * 16},
+                              {QRectF(40, 40, 120, 120), 0, 180 * 16},
+                              {QRectF(40, 40, 120, 60), 300 * 16, 120 * 16},
+                              {QRectF(40, 40, 120, 60), 200 * 16, -100 * 16}};
+        for (const Case& c : cases) {
+            PagePicture page;
+            QVERIFY(page.resize(QSize(400, 400), nullptr));
+            QRect reported;
+            page.draw([&](PageDrawing& d) { reported = d.arc(c.bounds, c.start16, c.span16); });
+            const QImage& image = page.image();
+            QRect ink;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (black(image, x, y)) ink |= QRect(x, y, 1, 1);
+            QVERIFY(!ink.isEmpty());
+            QVERIFY2(reported.contains(ink), qPrintable(QStringLiteral("ink %1,%2 %3x%4")
+                                                            .arg(ink.x())
+                                                            .arg(ink.y())
+                                                            .arg(ink.width())
+                                                            .arg(ink.height())));
+            QVERIFY2(reported.width() <= ink.width() + 6 && reported.height() <= ink.height() + 6,
+                     qPrintable(QStringLiteral("%1 %2 %3 %4")
+                                    .arg(reported.width())
+                                    .arg(ink.width())
+                                    .arg(reported.height())
+                                    .arg(ink.height())));
+        }
+    }
+
     void resize_keeps_content_and_refuses_oversized_pages() {
         PagePicture page;
         QVERIFY(page.resize(QSize(20, 20), nullptr));
