@@ -50,8 +50,6 @@ const std::vector<QPoint>& offsets() {
     return all;
 }
 
-bool dark(QRgb pixel) { return qGray(pixel) < 128; }
-
 }  // namespace
 
 QPoint SymbolPlaces::entry_middle(const LayoutModel& layout, const CellPlace& cell) {
@@ -60,42 +58,9 @@ QPoint SymbolPlaces::entry_middle(const LayoutModel& layout, const CellPlace& ce
     return rect.topLeft() + kEntryMiddle;
 }
 
-SymbolPlaces::SymbolPlaces(const QImage& page, const QImage& blank, const PageNotes& notes)
-    : width_(page.width()),
-      height_(page.height()),
-      near_(std::size_t(width_) * std::size_t(height_), 0),
-      layout_(notes.layout) {
-    const QImage a = page.convertToFormat(QImage::Format_RGB32);
-    const QImage b = blank.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < height_; ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const auto* bare = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = 0; x < width_; ++x) {
-            if (!dark(row[x]) || dark(bare[x])) continue;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx)
-                    if (x + dx >= 0 && x + dx < width_ && y + dy >= 0 && y + dy < height_)
-                        near_[std::size_t(y + dy) * std::size_t(width_) + std::size_t(x + dx)] = 1;
-        }
-    }
+SymbolPlaces::SymbolPlaces(PageMarks& marks, const PageNotes& notes)
+    : marks_(marks), layout_(notes.layout) {
     for (const Note& note : notes.notes) middles_.push_back(entry_middle(layout_, note.place));
-}
-
-bool SymbolPlaces::near_mark(int x, int y) const {
-    return near_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] != 0;
-}
-
-void SymbolPlaces::mark_ink(const std::vector<QPoint>& ink, QPoint top_left) {
-    for (const QPoint& p : ink) {
-        for (int dy = -1; dy <= 1; ++dy) {
-            for (int dx = -1; dx <= 1; ++dx) {
-                const int x = top_left.x() + p.x() + dx;
-                const int y = top_left.y() + p.y() + dy;
-                if (x >= 0 && x < width_ && y >= 0 && y < height_)
-                    near_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] = 1;
-            }
-        }
-    }
 }
 
 QPoint SymbolPlaces::place(int symbol, const CellPlace& cell) {
@@ -114,17 +79,21 @@ QPoint SymbolPlaces::place(int symbol, const CellPlace& cell) {
     for (const QPoint& offset : offsets()) {
         const QPoint middle = mine + offset;
         const QPoint top_left = middle - QPoint(size.width() / 2, size.height() / 2);
-        if (top_left.x() < 0 || top_left.y() < 0 || top_left.x() + size.width() > width_ ||
-            top_left.y() + size.height() > height_)
+        if (top_left.x() < 0 || top_left.y() < 0 || top_left.x() + size.width() > marks_.width() ||
+            top_left.y() + size.height() > marks_.height())
             continue;
-        const double own = std::hypot(offset.x(), offset.y());
+        // Nearer its own note than any other by more than a pixel, compared squared.
+        const double lead =
+            std::sqrt(double(offset.x() * offset.x() + offset.y() * offset.y())) + 1.0;
+        const double lead_squared = lead * lead;
         const bool nearest = std::all_of(others.begin(), others.end(), [&](const QPoint& m) {
-            return std::hypot(m.x() - middle.x(), m.y() - middle.y()) > own + 1.0;
+            const QPoint d = m - middle;
+            return double(d.x() * d.x() + d.y() * d.y()) > lead_squared;
         });
         if (!nearest) continue;
         int touching = 0;
         for (const QPoint& p : ink) {
-            touching += near_mark(top_left.x() + p.x(), top_left.y() + p.y());
+            touching += marks_.near(top_left.x() + p.x(), top_left.y() + p.y());
             if (best_touching >= 0 && touching >= best_touching) break;
         }
         if (best_touching < 0 || touching < best_touching) {
@@ -133,7 +102,7 @@ QPoint SymbolPlaces::place(int symbol, const CellPlace& cell) {
             if (touching == 0) break;
         }
     }
-    mark_ink(ink, best - QPoint(size.width() / 2, size.height() / 2));
+    marks_.add(ink, best - QPoint(size.width() / 2, size.height() / 2));
     return best;
 }
 

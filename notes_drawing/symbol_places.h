@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "notes/notes_model.h"
+#include "notes_drawing/page_marks.h"
 
 namespace strumix {
 
@@ -13,8 +14,8 @@ namespace strumix {
 // clear of all other marks by a pixel where there is room (else touching as few as can be).
 class SymbolPlaces {
 public:
-    // `page`: the page with its notes and slurs drawn; `blank`: the same layout's blank page.
-    SymbolPlaces(const QImage& page, const QImage& blank, const PageNotes& notes);
+    // `marks`: the page's marks, its notes and slurs drawn; the symbols placed join them.
+    SymbolPlaces(PageMarks& marks, const PageNotes& notes);
 
     // The middle to stamp `symbol` at for the note at `cell`; from then on its ink is a mark
     // the next symbols keep clear of.
@@ -24,12 +25,7 @@ public:
     static QPoint entry_middle(const LayoutModel& layout, const CellPlace& cell);
 
 private:
-    bool near_mark(int x, int y) const;
-    void mark_ink(const std::vector<QPoint>& ink, QPoint top_left);
-
-    int width_;
-    int height_;
-    std::vector<unsigned char> near_;  // marks, grown by a pixel
+    PageMarks& marks_;
     const LayoutModel& layout_;
     std::vector<QPoint> middles_;
 };
