@@ -58,7 +58,8 @@ void Assembly::wire_playback() {
     QAction* play = form1_->action(QStringLiteral("mnu_play"));
     const QList<QKeySequence> keys = play->shortcuts();
     QObject::connect(&playback, &PagePlayback::playingChanged, play, [play, keys](bool playing) {
-        play->setText(playing ? QStringLiteral("&Stop") : QStringLiteral("&Play"));
+        play->setText(playing ? QCoreApplication::translate("MainWindow", "&Stop")
+                              : QCoreApplication::translate("MainWindow", "&Play"));
         play->setShortcuts(playing ? keys + QList<QKeySequence>{QKeySequence(Qt::Key_Escape)}
                                    : keys);
     });

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -23,34 +24,40 @@ void print_to(std::FILE* stream, const QString& text) {
 
 CommandLine parse_command_line(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Strumix: guitar and bass tablature, typed and drawn on a picture."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Strumix: guitar and bass tablature, typed and drawn on a picture."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption export_to(
         QStringLiteral("export"),
-        QStringLiteral("Write PAGE to FILE and end, with no window: the picture as PNG or PDF, "
-                       "its notes as text tab, MusicXML or MIDI, or their sound as WAV or FLAC "
-                       "(by FILE's extension: .png, .pdf, .txt, .musicxml, .mid, .wav, .flac)."),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Write PAGE to FILE and end, with no window: the picture as PNG or PDF, "
+            "its notes as text tab, MusicXML or MIDI, or their sound as WAV or FLAC "
+            "(by FILE's extension: .png, .pdf, .txt, .musicxml, .mid, .wav, .flac)."),
         QStringLiteral("FILE"));
     parser.addOption(export_to);
-    parser.addPositionalArgument(QStringLiteral("PAGE"),
-                                 QStringLiteral("A page to open (.tab or .bmp), or a text tab "
-                                                "(.txt) to take in."),
-                                 QStringLiteral("[PAGE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("PAGE"),
+        QCoreApplication::translate("CommandLine",
+                                    "A page to open (.tab or .bmp), or a text tab "
+                                    "(.txt) to take in."),
+        QStringLiteral("[PAGE]"));
 
     CommandLine line;
     const QString name =
         arguments.isEmpty() ? QStringLiteral("strumix") : QFileInfo(arguments.first()).fileName();
     if (!parser.parse(arguments)) {
         line.action = CommandLine::Action::Refuse;
-        line.text = QStringLiteral("%1: %2\nTry '%1 --help'.").arg(name, parser.errorText());
+        line.text = QCoreApplication::translate("CommandLine", "%1: %2\nTry '%1 --help'.")
+                        .arg(name, parser.errorText());
         return line;
     }
     const QStringList pages = parser.positionalArguments();
     if (pages.size() > 1) {
         line.action = CommandLine::Action::Refuse;
-        line.text = QStringLiteral("%1: one page at a time, not %2.\nTry '%1 --help'.")
+        line.text = QCoreApplication::translate("CommandLine",
+                                                "%1: one page at a time, not %2.\nTry '%1 --help'.")
                         .arg(name)
                         .arg(pages.size());
         return line;
@@ -67,17 +74,21 @@ CommandLine parse_command_line(const QStringList& arguments) {
         line.export_to = parser.value(export_to);
         if (line.page.isEmpty()) {
             line.action = CommandLine::Action::Refuse;
-            line.text = QStringLiteral("%1: --export needs the page to export.\nTry '%1 --help'.")
-                            .arg(name);
+            line.text =
+                QCoreApplication::translate(
+                    "CommandLine", "%1: --export needs the page to export.\nTry '%1 --help'.")
+                    .arg(name);
         }
     }
     return line;
 }
 
 QString version_text() {
-    return QStringLiteral("strumix %1\nBuilt with Qt %2, running on Qt %3")
+    return QCoreApplication::translate("CommandLine",
+                                       "strumix %1\nBuilt with Qt %2, running on Qt %3\n%4")
         .arg(QString::fromLatin1(kProgramVersion), QString::fromLatin1(QT_VERSION_STR),
-             QString::fromLatin1(qVersion()));
+             QString::fromLatin1(qVersion()),
+             QCoreApplication::translate("Licence", kProgramLicence));
 }
 
 namespace {
@@ -90,7 +101,8 @@ int export_text_tab(const CommandLine& line) {
     ImportedTab imported;
     if (!read_text_file(line.page, &text, &error) || !import_text_tab(text, &imported, &error)) {
         print_to(stderr,
-                 QStringLiteral("strumix: cannot take in \"%1\": %2").arg(line.page, error));
+                 QCoreApplication::translate("CommandLine", "strumix: cannot take in \"%1\": %2")
+                     .arg(line.page, error));
         return 1;
     }
     const QString suffix = QFileInfo(line.export_to).suffix().toLower();
@@ -108,8 +120,9 @@ int export_text_tab(const CommandLine& line) {
         return 1;
     }
     if (!imported.left_out.isEmpty())
-        print_to(stderr, QStringLiteral("strumix: left out of \"%1\":\n%2")
-                             .arg(line.page, imported.left_out.join(QLatin1Char('\n'))));
+        print_to(stderr,
+                 QCoreApplication::translate("CommandLine", "strumix: left out of \"%1\":\n%2")
+                     .arg(line.page, imported.left_out.join(QLatin1Char('\n'))));
     return 0;
 }
 
@@ -120,7 +133,9 @@ int export_from_command_line(const CommandLine& line) {
     QImage page;
     QString error;
     if (!read_page_file(line.page, PageLimits(), &page, &error)) {
-        print_to(stderr, QStringLiteral("strumix: cannot open \"%1\": %2").arg(line.page, error));
+        print_to(stderr,
+                 QCoreApplication::translate("CommandLine", "strumix: cannot open \"%1\": %2")
+                     .arg(line.page, error));
         return 1;
     }
     QString notice;

@@ -26,13 +26,15 @@ namespace strumix {
 
 namespace {
 
-constexpr char kOpenCaption[] = "Open File";
-constexpr char kSaveCaption[] = "Save File As...";
+constexpr char kOpenCaption[] = QT_TRANSLATE_NOOP("FileWindow", "Open File");
+constexpr char kSaveCaption[] = QT_TRANSLATE_NOOP("FileWindow", "Save File As...");
 constexpr int kPatternLength = 11;
 constexpr int kFolderRole = Qt::UserRole;
-const char* const kFileTypes[2] = {"*.bmp;*.tab  Bitmaps", "*.*          All Files"};
+// Each entry's pattern fills its first kPatternLength characters, in every language.
+const char* const kFileTypes[2] = {QT_TRANSLATE_NOOP("FileWindow", "*.bmp;*.tab  Bitmaps"),
+                                   QT_TRANSLATE_NOOP("FileWindow", "*.*          All Files")};
 // Open also takes text tabs in.
-constexpr char kTextTabs[] = "*.txt        Text Tabs";
+constexpr char kTextTabs[] = QT_TRANSLATE_NOOP("FileWindow", "*.txt        Text Tabs");
 
 void white_list(QWidget* list) {
     QPalette palette = list->palette();
@@ -60,7 +62,7 @@ FileWindow::FileWindow(Questions& questions, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       questions_(questions) {
     setObjectName(QStringLiteral("filewin"));
-    setWindowTitle(QStringLiteral("File Window"));
+    setWindowTitle(QCoreApplication::translate("FileWindow", "File Window"));
     setModal(true);
     setSizeGripEnabled(true);
     resize(twips_to_pixels(5760), twips_to_pixels(4305));
@@ -75,7 +77,8 @@ FileWindow::FileWindow(Questions& questions, QWidget* parent)
     }
     fill_drives();
     set_folder(start_folder(QCoreApplication::applicationDirPath()));
-    for (const char* entry : kFileTypes) ftypes_->addItem(QString::fromLatin1(entry));
+    for (const char* entry : kFileTypes)
+        ftypes_->addItem(QCoreApplication::translate("FileWindow", entry));
     ftypes_->setCurrentIndex(0);
     ftypes_Click();
 }
@@ -96,7 +99,7 @@ void FileWindow::create_controls() {
     box_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     box_->setAutoFillBackground(true);
     box_->setGeometry(twips_rect(240, 180, 5235, 435));
-    auto* caption = new QLabel(QStringLiteral("Filename:"), box_);
+    auto* caption = new QLabel(QCoreApplication::translate("FileWindow", "Filename:"), box_);
     caption->setObjectName(QStringLiteral("box_caption"));
     QFont bold(shipped_font_family());
     bold.setPixelSize(13);
@@ -146,12 +149,12 @@ void FileWindow::create_controls() {
     ftypes_->setGeometry(twips_rect(2970, 3360, 2475, 315));
     connect(ftypes_, &QComboBox::activated, this, [this] { ftypes_Click(); });
 
-    cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel_ = new QPushButton(QCoreApplication::translate("FileWindow", "&Cancel"), this);
     cancel_->setObjectName(QStringLiteral("window_button_cancel"));
     cancel_->setGeometry(twips_rect(1860, 3840, 915, 315));
     cancel_->setAutoDefault(false);
     connect(cancel_, &QPushButton::clicked, this, [this] { window_button_cancel_Click(); });
-    ok_ = new QPushButton(QStringLiteral("&OK"), this);
+    ok_ = new QPushButton(QCoreApplication::translate("FileWindow", "&OK"), this);
     ok_->setObjectName(QStringLiteral("window_button_ok"));
     ok_->setGeometry(twips_rect(2820, 3840, 1005, 315));
     ok_->setAutoDefault(false);
@@ -190,7 +193,8 @@ void FileWindow::file_kept(const QString& path) { set_folder(QFileInfo(path).abs
 void FileWindow::prepare(FilePurpose purpose, const QString& name) {
     box_file_->setText(name);
     const bool opening = purpose == FilePurpose::Open;
-    if (opening && ftypes_->count() == 2) ftypes_->addItem(QString::fromLatin1(kTextTabs));
+    if (opening && ftypes_->count() == 2)
+        ftypes_->addItem(QCoreApplication::translate("FileWindow", kTextTabs));
     if (!opening && ftypes_->count() == 3) {
         if (ftypes_->currentIndex() == 2) {
             ftypes_->setCurrentIndex(0);
@@ -198,7 +202,8 @@ void FileWindow::prepare(FilePurpose purpose, const QString& name) {
         }
         ftypes_->removeItem(2);
     }
-    setWindowTitle(QString::fromLatin1(purpose == FilePurpose::Open ? kOpenCaption : kSaveCaption));
+    setWindowTitle(QCoreApplication::translate(
+        "FileWindow", purpose == FilePurpose::Open ? kOpenCaption : kSaveCaption));
     box_file_->setSelection(0, box_file_->text().length());
     box_file_Change();
 }
@@ -306,7 +311,8 @@ bool FileWindow::ask_replace(QString* target) {
     if (!exists && on_disk.exists() && !on_disk.isDir()) exists = true;
     if (!exists) return true;
     const Answer answer = questions_.ask(
-        QStringLiteral("Filename exists. Do you want to replace it?"), program_title(), false);
+        QCoreApplication::translate("FileWindow", "Filename exists. Do you want to replace it?"),
+        program_title(), false);
     if (answer == Answer::Yes) return true;
     box_file_->selectAll();
     box_file_->setFocus();

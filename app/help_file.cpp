@@ -1,5 +1,6 @@
 #include "app/help_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,19 +47,22 @@ QString registered_help_file() { return g_registered; }
 std::optional<HelpFile> HelpFile::load(const QString& path, QString* error) {
     QFile file;
     QString reason;
-    if (!open_regular_file(path, file, QStringLiteral("a help file"), &reason)) {
+    if (!open_regular_file(path, file, QCoreApplication::translate("HelpViewer", "a help file"),
+                           &reason)) {
         if (error) *error = reason;
         return std::nullopt;
     }
     // A help file is a few dozen kilobytes; anything far larger is not ours.
     constexpr qint64 kMaxHelpBytes = 4 * 1024 * 1024;
     if (file.size() > kMaxHelpBytes) {
-        if (error) *error = QStringLiteral("The help file is too large.");
+        if (error)
+            *error = QCoreApplication::translate("HelpViewer", "The help file is too large.");
         return std::nullopt;
     }
     HelpFile help = parse(QString::fromUtf8(file.readAll()));
     if (help.topics_.isEmpty()) {
-        if (error) *error = QStringLiteral("The help file holds no topics.");
+        if (error)
+            *error = QCoreApplication::translate("HelpViewer", "The help file holds no topics.");
         return std::nullopt;
     }
     return help;

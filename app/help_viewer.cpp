@@ -1,6 +1,7 @@
 #include "app/help_viewer.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
@@ -124,10 +125,12 @@ void HelpViewer::request(int context, QWidget* parent) {
     if (open(context, &error)) return;
     QString path = registered_help_file();
     if (path.isEmpty()) path = locate_help_file(QCoreApplication::applicationDirPath());
-    QMessageBox::warning(parent, program_title(),
-                         QStringLiteral("Help is not available: the help file \"%1\" could not "
-                                        "be read.\n%2")
-                             .arg(path, error));
+    QMessageBox::warning(
+        parent, program_title(),
+        QCoreApplication::translate("HelpViewer",
+                                    "Help is not available: the help file \"%1\" could not "
+                                    "be read.\n%2")
+            .arg(path, error));
 }
 
 HelpViewer::HelpViewer(HelpFile file, QString path)
@@ -140,11 +143,11 @@ HelpViewer::HelpViewer(HelpFile file, QString path)
     setWindowIcon(program_icon(QStringLiteral(":/icons/main.png")));
     resize(620, 640);
 
-    auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
+    auto* contents = new QPushButton(QCoreApplication::translate("HelpViewer", "&Contents"), this);
     contents->setObjectName(QStringLiteral("help_contents"));
-    back_ = new QPushButton(QStringLiteral("&Back"), this);
+    back_ = new QPushButton(QCoreApplication::translate("HelpViewer", "&Back"), this);
     back_->setObjectName(QStringLiteral("help_back"));
-    auto* close = new QPushButton(QStringLiteral("C&lose"), this);
+    auto* close = new QPushButton(QCoreApplication::translate("HelpViewer", "C&lose"), this);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("help_text"));
     browser_->setOpenLinks(false);
@@ -177,7 +180,7 @@ bool HelpViewer::show_topic(int context) {
     browser_->setHtml(QStringLiteral("<html><head><style>") + file_.style() +
                       QStringLiteral("</style></head><body>") + topic->html +
                       QStringLiteral("</body></html>"));
-    setWindowTitle(QStringLiteral("Strumix Help - ") + topic->title);
+    setWindowTitle(QCoreApplication::translate("HelpViewer", "Strumix Help - ") + topic->title);
     back_->setEnabled(!history_.isEmpty());
     return found;
 }

@@ -1,6 +1,7 @@
 #include "app/hosts.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QPrintDialog>
@@ -59,14 +60,16 @@ void DialogsHost::file_kept(const QString& path) { file_window().file_kept(path)
 
 LayoutAnswer DialogsHost::choose_layout(const QString& caption, const LayoutModel& layout,
                                         bool propose) {
-    return layout_dialog().ask(caption, layout, propose);
+    return layout_dialog().ask(
+        QCoreApplication::translate("LayoutDialog", caption.toUtf8().constData()), layout, propose);
 }
 
 std::optional<QString> DialogsHost::choose_export_file(const QString& suggested) {
     if (export_file_chooser) return export_file_chooser(suggested);
     const QString path = QFileDialog::getSaveFileName(
         &window_, QStringLiteral("Export"), suggested,
-        QStringLiteral(
+        QCoreApplication::translate(
+            "MainWindow",
             "PNG image (*.png);;PDF document (*.pdf);;Text tab (*.txt);;"
             "MusicXML (*.musicxml);;MIDI file (*.mid);;WAV sound (*.wav);;FLAC sound (*.flac)"));
     if (path.isEmpty()) return std::nullopt;
@@ -80,7 +83,7 @@ std::optional<bool> DialogsHost::print(const PrintJob& job, bool preview) {
     printer.setPageOrientation(job.orientation(printer.pageLayout()));
     if (preview) {
         QPrintPreviewDialog dialog(&printer, &window_);
-        dialog.setWindowTitle(QStringLiteral("Print Preview"));
+        dialog.setWindowTitle(QCoreApplication::translate("MainWindow", "Print Preview"));
         bool printed = true;
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&](QPrinter* target) { printed = job.paint(*target) && printed; });

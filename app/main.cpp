@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/help_viewer.h"
 #include "app/main_window.h"
+#include "app/translations.h"
 #include "files/safe_write.h"
 #include "flows/stored_settings.h"
 #include "page/page_font.h"
@@ -30,17 +31,22 @@ int main(int argc, char* argv[]) {
     strumix::survive_file_size_limit();
     // Help, version, export and a refused option are answered before any window system is
     // asked for: they work over ssh and in scripts, and never flash a window.
-    const strumix::CommandLine line = strumix::parse_command_line(arguments_of(argc, argv));
+    strumix::CommandLine line = strumix::parse_command_line(arguments_of(argc, argv));
     if (line.action == strumix::CommandLine::Action::Export) {
         // The page's pictures need the GUI module, not a display; and what Qt says about the
         // session it runs in would only bury the one line that matters on standard error.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         QGuiApplication app(argc, argv);
+        // Read again, so that what it says is in the user's language.
+        if (strumix::install_translations(app))
+            line = strumix::parse_command_line(arguments_of(argc, argv));
         return strumix::answer_without_window(line);
     }
     if (line.action != strumix::CommandLine::Action::Edit) {
         QCoreApplication app(argc, argv);
+        if (strumix::install_translations(app))
+            line = strumix::parse_command_line(arguments_of(argc, argv));
         return strumix::answer_without_window(line);
     }
     // The title window's text needs the system's font configuration, whose reading (4 ms and
@@ -49,6 +55,7 @@ int main(int argc, char* argv[]) {
     std::thread font_config([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strumix"));
+    strumix::install_translations(app);
     font_config.join();
     strumix::load_resources();
     QFont font(strumix::shipped_font_family());

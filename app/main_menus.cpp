@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -79,49 +80,55 @@ std::vector<MenuEntry> main_menus(MainWindow& window, ToolPalette& tools, Docume
     PagePlayback& playback = flows.playback();
     CursorBox& box = tools.location();
     std::vector<MenuEntry> entries = {
-        menu("", "menu_file", "&File", kHelpFileMenu),
+        menu("", "menu_file", QT_TRANSLATE_NOOP("Menus", "&File"), kHelpFileMenu),
         // Ctrl+N, Ctrl+O and Ctrl+Shift+S as on every desktop; Ctrl+S moves the cursor box.
-        item("menu_file", "menu_new", "&New...", {ctrl(Qt::Key_N)},
+        item("menu_file", "menu_new", QT_TRANSLATE_NOOP("Menus", "&New..."), {ctrl(Qt::Key_N)},
              [&commands] { commands.menu_new_Click(); }),
-        item("menu_file", "menu_open", "&Open", {ctrl(Qt::Key_O)},
+        item("menu_file", "menu_open", QT_TRANSLATE_NOOP("Menus", "&Open"), {ctrl(Qt::Key_O)},
              [&commands] { commands.menu_open_Click(); }),
-        menu("menu_file", "menu_recent", "Open &Recent"),
-        item("menu_file", "menu_save", "&Save", {}, [&commands] { commands.menu_save_Click(); }),
-        item("menu_file", "menu_save_as", "Save &As...",
+        menu("menu_file", "menu_recent", QT_TRANSLATE_NOOP("Menus", "Open &Recent")),
+        item("menu_file", "menu_save", QT_TRANSLATE_NOOP("Menus", "&Save"), {},
+             [&commands] { commands.menu_save_Click(); }),
+        item("menu_file", "menu_save_as", QT_TRANSLATE_NOOP("Menus", "Save &As..."),
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
              [&commands] { commands.menu_save_as_Click(); }),
         separator("menu_file", "zxczxcvzxv"),
-        item("menu_file", "mnu_revert", "&Revert", {},
+        item("menu_file", "mnu_revert", QT_TRANSLATE_NOOP("Menus", "&Revert"), {},
              [&commands] { commands.mnu_revert_Click(); }),
         separator("menu_file", "z_output"),
-        item("menu_file", "mnu_export", "E&xport...", {}, [&output] { output.mnu_export_Click(); }),
-        item("menu_file", "mnu_print", "&Print...", {ctrl(Qt::Key_P)},
+        item("menu_file", "mnu_export", QT_TRANSLATE_NOOP("Menus", "E&xport..."), {},
+             [&output] { output.mnu_export_Click(); }),
+        item("menu_file", "mnu_print", QT_TRANSLATE_NOOP("Menus", "&Print..."), {ctrl(Qt::Key_P)},
              [&output] { output.mnu_print_Click(); }),
-        item("menu_file", "mnu_print_preview", "Print Pre&view...", {},
+        item("menu_file", "mnu_print_preview", QT_TRANSLATE_NOOP("Menus", "Print Pre&view..."), {},
              [&output] { output.mnu_print_preview_Click(); }),
         separator("menu_file", "zzvhjkgh"),
-        item("menu_file", "menu_set_backup", "&Set Backup", {QKeySequence(Qt::Key_F3)},
-             [&doc] { doc.set_backup(); }),
-        item("menu_file", "menu_revert", "&Revert to Backup", {QKeySequence(Qt::Key_F4)},
-             [&doc] { doc.menu_revert_Click(); }),
+        item("menu_file", "menu_set_backup", QT_TRANSLATE_NOOP("Menus", "&Set Backup"),
+             {QKeySequence(Qt::Key_F3)}, [&doc] { doc.set_backup(); }),
+        item("menu_file", "menu_revert", QT_TRANSLATE_NOOP("Menus", "&Revert to Backup"),
+             {QKeySequence(Qt::Key_F4)}, [&doc] { doc.menu_revert_Click(); }),
         separator("menu_file", "z_bar"),
-        item("menu_file", "menu_quit", "E&xit", {ctrl(Qt::Key_Q)}, [&window] { window.close(); }),
+        item("menu_file", "menu_quit", QT_TRANSLATE_NOOP("Menus", "E&xit"), {ctrl(Qt::Key_Q)},
+             [&window] { window.close(); }),
 
-        menu("", "menu_edit", "&Edit", kHelpEditMenu),
-        item("menu_edit", "menu_undo", "&Undo", {QKeySequence(Qt::Key_Delete)},
-             [&doc] { doc.menu_undo_Click(); }),
-        item("menu_edit", "mnu_copy", "&Copy Image", {ctrl(Qt::Key_C)},
+        menu("", "menu_edit", QT_TRANSLATE_NOOP("Menus", "&Edit"), kHelpEditMenu),
+        item("menu_edit", "menu_undo", QT_TRANSLATE_NOOP("Menus", "&Undo"),
+             {QKeySequence(Qt::Key_Delete)}, [&doc] { doc.menu_undo_Click(); }),
+        item("menu_edit", "mnu_copy", QT_TRANSLATE_NOOP("Menus", "&Copy Image"), {ctrl(Qt::Key_C)},
              [&commands] { commands.mnu_copy_Click(); }),
-        item("menu_edit", "mnu_paste_text_tab", "&Paste Text Tab",
+        item("menu_edit", "mnu_paste_text_tab", QT_TRANSLATE_NOOP("Menus", "&Paste Text Tab"),
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
              [&commands] { commands.mnu_paste_text_tab_Click(); }),
         separator("menu_edit", "zhjklkjh"),
-        item("menu_edit", "menu_page", "&Adjust Layout to Image", {},
+        item("menu_edit", "menu_page", QT_TRANSLATE_NOOP("Menus", "&Adjust Layout to Image"), {},
              [&commands] { commands.menu_page_Click(); }),
         separator("menu_edit", "zxcv"),
-        menu("menu_edit", "menu_option", "Cursor &Motion"),
+        menu("menu_edit", "menu_option", QT_TRANSLATE_NOOP("Menus", "Cursor &Motion")),
     };
-    const char* const directions[5] = {"&Up", "&Down", "&Right", "Diagonal U&p", "Diagonal Do&wn"};
+    const char* const directions[5] = {
+        QT_TRANSLATE_NOOP("Menus", "&Up"), QT_TRANSLATE_NOOP("Menus", "&Down"),
+        QT_TRANSLATE_NOOP("Menus", "&Right"), QT_TRANSLATE_NOOP("Menus", "Diagonal U&p"),
+        QT_TRANSLATE_NOOP("Menus", "Diagonal Do&wn")};
     const char* const names[5] = {"menu_cr_0", "menu_cr_1", "menu_cr_2", "menu_cr_3", "menu_cr_4"};
     const Qt::Key keys[5] = {Qt::Key_A, Qt::Key_Z, Qt::Key_S, Qt::Key_D, Qt::Key_X};
     for (int i = 0; i < 5; ++i) {
@@ -131,59 +138,65 @@ std::vector<MenuEntry> main_menus(MainWindow& window, ToolPalette& tools, Docume
     }
     const std::vector<MenuEntry> rest = {
         separator("menu_option", "z2"),
-        check(item("menu_option", "menu_cr_refresh", "Re&fresh", {ctrl(Qt::Key_R)},
-                   [&box] { box.menu_cr_refresh_Click(); }),
+        check(item("menu_option", "menu_cr_refresh", QT_TRANSLATE_NOOP("Menus", "Re&fresh"),
+                   {ctrl(Qt::Key_R)}, [&box] { box.menu_cr_refresh_Click(); }),
               box.refresh_on()),
-        check(item("menu_option", "mnu_follow", "&Follow Cusror", {ctrl(Qt::Key_F)},
-                   [&box] { box.mnu_follow_Click(); }),
+        check(item("menu_option", "mnu_follow", QT_TRANSLATE_NOOP("Menus", "&Follow Cusror"),
+                   {ctrl(Qt::Key_F)}, [&box] { box.mnu_follow_Click(); }),
               box.follow_checked()),
         separator("menu_option", "z1"),
-        check(item("menu_option", "option_save_settings", "Sa&ve Settings on Exit", {},
+        check(item("menu_option", "option_save_settings",
+                   QT_TRANSLATE_NOOP("Menus", "Sa&ve Settings on Exit"), {},
                    std::function<void(bool)>(
                        [&flows](bool checked) { flows.set_save_on_exit(checked); })),
               flows.save_on_exit()),
 
-        menu("", "zmenu_insert", "&Insert", kHelpInsertMenu),
-        item("zmenu_insert", "mnu_title", "&Page Title", {}, [&tools] { tools.mnu_title_Click(); }),
+        menu("", "zmenu_insert", QT_TRANSLATE_NOOP("Menus", "&Insert"), kHelpInsertMenu),
+        item("zmenu_insert", "mnu_title", QT_TRANSLATE_NOOP("Menus", "&Page Title"), {},
+             [&tools] { tools.mnu_title_Click(); }),
         separator("zmenu_insert", "zidhglsd"),
-        item("zmenu_insert", "mnu_harmonic", "&Harmonic", {ctrl(Qt::Key_H)},
-             [&tools] { tools.mnu_harmonic_Click(); }),
+        item("zmenu_insert", "mnu_harmonic", QT_TRANSLATE_NOOP("Menus", "&Harmonic"),
+             {ctrl(Qt::Key_H)}, [&tools] { tools.mnu_harmonic_Click(); }),
 
         // The page as shown, never the page itself: every zoom acts on the same page pixels.
-        menu("", "menu_view", "&View", kHelpViewMenu),
-        item("menu_view", "mnu_zoom_in", "Zoom &In", {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)},
+        menu("", "menu_view", QT_TRANSLATE_NOOP("Menus", "&View"), kHelpViewMenu),
+        item("menu_view", "mnu_zoom_in", QT_TRANSLATE_NOOP("Menus", "Zoom &In"),
+             {ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal)},
              [&window] { window.set_zoom(window.zoom() + 1); }),
-        item("menu_view", "mnu_zoom_out", "Zoom &Out", {ctrl(Qt::Key_Minus)},
-             [&window] { window.set_zoom(window.zoom() - 1); }),
-        item("menu_view", "mnu_actual_size", "&Actual Size", {ctrl(Qt::Key_0)},
-             [&window] { window.set_zoom(1); }),
-        item("menu_view", "mnu_fit_page", "&Fit Page", {},
+        item("menu_view", "mnu_zoom_out", QT_TRANSLATE_NOOP("Menus", "Zoom &Out"),
+             {ctrl(Qt::Key_Minus)}, [&window] { window.set_zoom(window.zoom() - 1); }),
+        item("menu_view", "mnu_actual_size", QT_TRANSLATE_NOOP("Menus", "&Actual Size"),
+             {ctrl(Qt::Key_0)}, [&window] { window.set_zoom(1); }),
+        item("menu_view", "mnu_fit_page", QT_TRANSLATE_NOOP("Menus", "&Fit Page"), {},
              [&window] { window.set_zoom(window.fit_zoom()); }),
 
         // Space and F5 as in the tablature players; Escape too while it plays.
-        menu("", "menu_play", "&Play", kHelpPlayMenu),
-        item("menu_play", "mnu_play", "&Play",
+        menu("", "menu_play", QT_TRANSLATE_NOOP("Menus", "&Play"), kHelpPlayMenu),
+        item("menu_play", "mnu_play", QT_TRANSLATE_NOOP("Menus", "&Play"),
              {QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_F5)},
              [&playback] { playback.play_or_stop(); }),
-        item("menu_play", "mnu_play_start", "Play from &Start", {},
+        item("menu_play", "mnu_play_start", QT_TRANSLATE_NOOP("Menus", "Play from &Start"), {},
              [&playback] { playback.play_from_start(); }),
         separator("menu_play", "z_play"),
-        check(item("menu_play", "mnu_loop", "&Loop", {},
+        check(item("menu_play", "mnu_loop", QT_TRANSLATE_NOOP("Menus", "&Loop"), {},
                    std::function<void(bool)>([&playback](bool on) { playback.set_loop(on); })),
               playback.loop()),
-        check(item("menu_play", "mnu_count_in", "&Count In", {},
+        check(item("menu_play", "mnu_count_in", QT_TRANSLATE_NOOP("Menus", "&Count In"), {},
                    std::function<void(bool)>([&playback](bool on) { playback.set_count_in(on); })),
               playback.count_in()),
-        item("menu_play", "mnu_tempo", "&Tempo...", {}, [&playback] { playback.ask_tempo(); }),
-        menu("menu_play", "menu_instrument", "&Instrument"),
+        item("menu_play", "mnu_tempo", QT_TRANSLATE_NOOP("Menus", "&Tempo..."), {},
+             [&playback] { playback.ask_tempo(); }),
+        menu("menu_play", "menu_instrument", QT_TRANSLATE_NOOP("Menus", "&Instrument")),
 
-        menu("", "zmenu_help", "&Help", kHelpHelpMenu),
+        menu("", "zmenu_help", QT_TRANSLATE_NOOP("Menus", "&Help"), kHelpHelpMenu),
         // "&Contents" carries the contents topic's number, not its menu's.
-        helped(item("zmenu_help", "mnu_help_contents", "&Contents", {QKeySequence(Qt::Key_F1)},
+        helped(item("zmenu_help", "mnu_help_contents", QT_TRANSLATE_NOOP("Menus", "&Contents"),
+                    {QKeySequence(Qt::Key_F1)},
                     [&window] { HelpViewer::request(kHelpContents, &window); }),
                kHelpContents),
         separator("zmenu_help", "zdfgfzhhgfgfx"),
-        item("zmenu_help", "mnu_about", "&About", {}, [&window] { window.mnu_about_Click(); }),
+        item("zmenu_help", "mnu_about", QT_TRANSLATE_NOOP("Menus", "&About"), {},
+             [&window] { window.mnu_about_Click(); }),
     };
     entries.insert(entries.end(), rest.begin(), rest.end());
     return entries;
@@ -197,7 +210,7 @@ void MainWindow::create_menus(const std::vector<MenuEntry>& entries) {
         QMenu* parent = parent_name.isEmpty() ? nullptr : menus_.value(parent_name);
         switch (entry.kind) {
             case MenuEntry::Kind::Menu: {
-                const QString text = QString::fromLatin1(entry.text);
+                const QString text = QCoreApplication::translate("Menus", entry.text);
                 QMenu* menu = parent ? parent->addMenu(text) : menuBar()->addMenu(text);
                 menu->setObjectName(name);
                 menu->menuAction()->setObjectName(name);
@@ -209,7 +222,8 @@ void MainWindow::create_menus(const std::vector<MenuEntry>& entries) {
                 parent->addSeparator()->setObjectName(name);
                 break;
             case MenuEntry::Kind::Item: {
-                QAction* action = parent->addAction(QString::fromLatin1(entry.text));
+                QAction* action =
+                    parent->addAction(QCoreApplication::translate("Menus", entry.text));
                 action->setObjectName(name);
                 if (!entry.shortcuts.isEmpty()) {
                     action->setShortcuts(entry.shortcuts);

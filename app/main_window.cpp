@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFrame>
@@ -80,8 +81,8 @@ void MainWindow::create_tool_strip(QWidget* client) {
         auto* button = new QToolButton(toolbar_);
         button->setObjectName(tool.name);
         button->setProperty("tag", tool.tag);
-        button->setToolTip(tool.status);
-        button->setStatusTip(tool.status);
+        button->setToolTip(tool_status_name(tool.tool));
+        button->setStatusTip(tool_status_name(tool.tool));
         button->setIcon(program_icon(tool.icon));
         button->setIconSize(tool.tool == ToolId::Numbers ? QSize(18, 18) : QSize(32, 32));
         button->setAutoRaise(true);
@@ -112,11 +113,13 @@ void MainWindow::create_option_strip(QWidget* client) {
         const char* tag;
         int left, width;
     };
-    const Option options[3] = {{"&Arc", "Draw Arc Option", 180, 555},
-                               {"&Line", "Draw Line Option", 720, 555},
-                               {"&Letter", "Draw Letter Option", 1350, 765}};
+    const Option options[3] = {
+        {QT_TRANSLATE_NOOP("MainWindow", "&Arc"), "Draw Arc Option", 180, 555},
+        {QT_TRANSLATE_NOOP("MainWindow", "&Line"), "Draw Line Option", 720, 555},
+        {QT_TRANSLATE_NOOP("MainWindow", "&Letter"), "Draw Letter Option", 1350, 765}};
     for (int i = 0; i < 3; ++i) {
-        auto* box = new QCheckBox(QString::fromLatin1(options[i].caption), slidewin_);
+        auto* box =
+            new QCheckBox(QCoreApplication::translate("MainWindow", options[i].caption), slidewin_);
         box->setObjectName(QStringLiteral("opt_%1").arg(i));
         box->setProperty("tag", QString::fromLatin1(options[i].tag));
         box->setFont(page_font());

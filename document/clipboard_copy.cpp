@@ -1,6 +1,7 @@
 #include "document/clipboard_copy.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMimeData>
 
@@ -9,7 +10,7 @@ namespace strumix {
 bool put_on_clipboard(const QImage& image, QString* error) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard || image.isNull()) {
-        *error = QStringLiteral("The clipboard cannot be used.");
+        *error = QCoreApplication::translate("Clipboard", "The clipboard cannot be used.");
         return false;
     }
     // The page is the only thing offered: no text or other formats ride along.
@@ -18,7 +19,8 @@ bool put_on_clipboard(const QImage& image, QString* error) {
     clipboard->setMimeData(data, QClipboard::Clipboard);
     // When the clipboard could not be taken over, what it offers is not our page.
     if (clipboard->mimeData(QClipboard::Clipboard) != data) {
-        *error = QStringLiteral("The page could not be placed on the clipboard.");
+        *error = QCoreApplication::translate("Clipboard",
+                                             "The page could not be placed on the clipboard.");
         return false;
     }
     return true;

@@ -8,10 +8,11 @@
 
 namespace strumix {
 
-// The Page Layout dialog's roles, told apart by the caption its caller gives it.
-inline constexpr char kLayoutDesignCaption[] = "Page Layout";
-inline constexpr char kNewPageLayout[] = "New Page Layout";
-inline constexpr char kAdjustLayout[] = "Adjust Layout to Image";
+// The Page Layout dialog's roles, told apart by the caption its caller gives it (in English;
+// the dialog shows it in the user's language).
+inline constexpr char kLayoutDesignCaption[] = QT_TRANSLATE_NOOP("LayoutDialog", "Page Layout");
+inline constexpr char kNewPageLayout[] = QT_TRANSLATE_NOOP("LayoutDialog", "New Page Layout");
+inline constexpr char kAdjustLayout[] = QT_TRANSLATE_NOOP("LayoutDialog", "Adjust Layout to Image");
 // What the notes-per-measure box falls back to when its number is refused.
 inline constexpr char kDefaultNotesText[] = "16";
 

@@ -1,6 +1,7 @@
 #include "document/page_export.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageSize>
@@ -105,7 +106,8 @@ bool export_page(const QString& path, const QImage& page, const std::optional<La
     buffer.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("png")) {
         if (!page.save(&buffer, "PNG")) {
-            *error = QStringLiteral("The page could not be written as PNG.");
+            *error =
+                QCoreApplication::translate("PageExport", "The page could not be written as PNG.");
             return false;
         }
     } else if (suffix == QLatin1String("pdf")) {
@@ -117,12 +119,14 @@ bool export_page(const QString& path, const QImage& page, const std::optional<La
         pdf.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
         pdf.setPageOrientation(orientation_for(page, pdf.pageLayout()));
         if (!paint_page_sheets(pdf, page, layout)) {
-            *error = QStringLiteral("The page could not be written as PDF.");
+            *error =
+                QCoreApplication::translate("PageExport", "The page could not be written as PDF.");
             return false;
         }
     } else if (is_notes_format(suffix)) {
         if (!layout) {
-            *error = QStringLiteral("The notes cannot be read: the page's layout cannot be found.");
+            *error = QCoreApplication::translate(
+                "PageExport", "The notes cannot be read: the page's layout cannot be found.");
             return false;
         }
         const PageNotes notes = read_notes(page, *layout);
@@ -140,7 +144,8 @@ bool export_page(const QString& path, const QImage& page, const std::optional<La
         }
         if (notice) *notice = unread_report(notes);
     } else {
-        *error = QStringLiteral(
+        *error = QCoreApplication::translate(
+            "PageExport",
             "Export writes PNG, PDF, text tab, MusicXML, MIDI, WAV or FLAC: end the name with "
             ".png, .pdf, .txt, .musicxml, .mid, .wav or .flac.");
         return false;
@@ -148,7 +153,8 @@ bool export_page(const QString& path, const QImage& page, const std::optional<La
     buffer.close();
     QString reason;
     if (!write_file_whole(path, bytes, &reason)) {
-        *error = QStringLiteral("Cannot write \"%1\": %2").arg(path, reason);
+        *error =
+            QCoreApplication::translate("PageExport", "Cannot write \"%1\": %2").arg(path, reason);
         return false;
     }
     return true;

@@ -25,8 +25,6 @@ namespace strumix {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("RecoveryStore", text); }
-
 constexpr char kOwner[] = "owner";
 constexpr char kPage[] = "page.bmp";
 constexpr char kInfo[] = "page.ini";
@@ -127,7 +125,8 @@ QByteArray read_info(const QString& folder) {
     QFile file;
     QString error;
     if (!open_regular_file(QDir(folder).filePath(QString::fromLatin1(kInfo)), file,
-                           tr("Strumix's recovery data"), &error))
+                           QCoreApplication::translate("RecoveryStore", "Strumix's recovery data"),
+                           &error))
         return {};
     return file.read(1 << 20);
 }
@@ -147,11 +146,14 @@ RecoveryStore::RecoveryStore(const QString& root) : root_(root.isEmpty() ? defau
                                        .arg(QDateTime::currentMSecsSinceEpoch())
                                        .arg(made++));
     if (!QDir().mkpath(folder_)) {
-        problem_ = tr("the folder \"%1\" cannot be made.").arg(folder_);
+        problem_ = QCoreApplication::translate("RecoveryStore", "the folder \"%1\" cannot be made.")
+                       .arg(folder_);
         return;
     }
     lock_fd_ = lock_owner(folder_);
-    if (lock_fd_ < 0) problem_ = tr("the folder \"%1\" cannot be used.").arg(folder_);
+    if (lock_fd_ < 0)
+        problem_ = QCoreApplication::translate("RecoveryStore", "the folder \"%1\" cannot be used.")
+                       .arg(folder_);
 }
 
 RecoveryStore::~RecoveryStore() {
@@ -172,7 +174,8 @@ bool RecoveryStore::write(const RecoveryData& data, QString* error) const {
     QString reason;
     const QString info = dir.filePath(QString::fromLatin1(kInfo));
     if (!write_file_whole(info, recovery_info_text(data), &reason)) {
-        *error = tr("Cannot save \"%1\": %2").arg(info, reason);
+        *error = QCoreApplication::translate("RecoveryStore", "Cannot save \"%1\": %2")
+                     .arg(info, reason);
         return false;
     }
     return true;

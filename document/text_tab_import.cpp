@@ -1,5 +1,6 @@
 #include "document/text_tab_import.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,14 +25,15 @@ bool import_text_tab(const QString& text, ImportedTab* imported, QString* error)
     const TextTab tab = read_text_tab(text);
     const TabPages pages = tab_pages(tab);
     if (pages.pages.empty()) {
-        *error = QStringLiteral(
+        *error = QCoreApplication::translate(
+            "TextTabImport",
             "No tab was found in the text: a tab has lines of dashes for its strings, such as "
             "e|--3--5--|.");
         return false;
     }
     ImportedTab out;
     for (const TabProblem& problem : tab.problems)
-        out.left_out << QStringLiteral("line %1, column %2: %3")
+        out.left_out << QCoreApplication::translate("TextTabImport", "line %1, column %2: %3")
                             .arg(problem.line)
                             .arg(problem.column)
                             .arg(problem.text);
@@ -48,14 +50,17 @@ bool import_text_tab(const QString& text, ImportedTab* imported, QString* error)
 
 bool read_text_file(const QString& path, QString* text, QString* error) {
     QFile file(path);
-    if (!open_regular_file(path, file, QStringLiteral("a text tab"), error)) return false;
+    if (!open_regular_file(path, file, QCoreApplication::translate("TextTabImport", "a text tab"),
+                           error))
+        return false;
     if (file.size() > kMostText) {
         *error = QStringLiteral("\"%1\" is larger than a text tab can be (4 MiB).").arg(path);
         return false;
     }
     const QByteArray bytes = file.read(kMostText + 1);
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("TextTabImport", "Cannot read \"%1\": %2")
+                     .arg(path, file.errorString());
         return false;
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -82,25 +87,28 @@ QStringList page_file_names(const QString& first, int pages) {
 QString import_report(const ImportedTab& imported, const QStringList& names) {
     QStringList lines;
     if (!imported.left_out.isEmpty()) {
-        lines << QStringLiteral(
-            "These parts of the text tab were not understood and are left out:");
+        lines << QCoreApplication::translate(
+            "TextTabImport", "These parts of the text tab were not understood and are left out:");
         for (int i = 0; i < imported.left_out.size() && i < kMostListed; ++i)
             lines << imported.left_out[i];
         if (imported.left_out.size() > kMostListed)
-            lines << QStringLiteral("and %1 more.").arg(imported.left_out.size() - kMostListed);
+            lines << QCoreApplication::translate("TextTabImport", "and %1 more.")
+                         .arg(imported.left_out.size() - kMostListed);
     }
     if (imported.pages.size() > 1) {
         if (!lines.isEmpty()) lines << QString();
-        lines << QStringLiteral(
+        lines << QCoreApplication::translate(
+                     "TextTabImport",
                      "The tab fills %1 pages; the first is shown. Save all of them "
                      "side by side as %2?")
                      .arg(imported.pages.size())
-                     .arg(names.size() > 2 ? QStringLiteral("%1, %2, ...")
-                                                 .arg(QFileInfo(names[0]).fileName(),
-                                                      QFileInfo(names[1]).fileName())
-                                           : QStringLiteral("%1 and %2")
-                                                 .arg(QFileInfo(names[0]).fileName(),
-                                                      QFileInfo(names[1]).fileName()));
+                     .arg(names.size() > 2
+                              ? QStringLiteral("%1, %2, ...")
+                                    .arg(QFileInfo(names[0]).fileName(),
+                                         QFileInfo(names[1]).fileName())
+                              : QCoreApplication::translate("TextTabImport", "%1 and %2")
+                                    .arg(QFileInfo(names[0]).fileName(),
+                                         QFileInfo(names[1]).fileName()));
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -1,5 +1,7 @@
 #include "edit/number_entry.h"
 
+#include <QCoreApplication>
+
 #include "document/document.h"
 #include "edit/cursor_box.h"
 #include "edit/edit_host.h"
@@ -122,10 +124,12 @@ void NumberEntry::insert_harmonic() {
     CursorBox& cursor = ctx_.cursor;
     if (!entering() || !cursor.visible()) {
         ctx_.host.message(
-            QStringLiteral("You must be in 'Insert Numbers' mode to insert a harmonic. Click the "
-                           "2nd tool, or right click image with your mouse. Then place box over "
-                           "note to make harmonic, and hit Ctrl-H."),
-            QStringLiteral("Can't insert Harmonic"), MessageIcon::None);
+            QCoreApplication::translate(
+                "NumberEntry",
+                "You must be in 'Insert Numbers' mode to insert a harmonic. Click the "
+                "2nd tool, or right click image with your mouse. Then place box over "
+                "note to make harmonic, and hit Ctrl-H."),
+            QCoreApplication::translate("NumberEntry", "Can't insert Harmonic"), MessageIcon::None);
         return;
     }
     ctx_.state.unit = PageUnit::Characters;

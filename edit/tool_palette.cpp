@@ -1,5 +1,7 @@
 #include "edit/tool_palette.h"
 
+#include <QCoreApplication>
+
 #include "document/document.h"
 #include "edit/edit_host.h"
 #include "edit/page_title.h"
@@ -9,7 +11,8 @@
 namespace strumix {
 
 void PaletteState::show_status(ToolId tool) {
-    status_text = QStringLiteral("Selected Tool: ") + tool_status_name(tool);
+    status_text =
+        QCoreApplication::translate("ToolPalette", "Selected Tool: ") + tool_status_name(tool);
 }
 
 ToolContext ToolPalette::context() {

@@ -13,15 +13,15 @@ struct ToolButtonEntry {
     QString name;  // the control's name: "btn_edit", "btn_mode_0", "pic_tool_3", "btn_bend_4"
     int left_twips;
     QString tag;
-    QString status;  // shown after "Selected Tool: "
-    QString icon;    // resource path
+    const char* status;  // shown after "Selected Tool: ", before translation
+    QString icon;        // resource path
 };
 
 // The strip's buttons, left to right.
 const std::vector<ToolButtonEntry>& tool_strip();
 const ToolButtonEntry& tool_entry(ToolId tool);
 
-// The name the status box shows after "Selected Tool: ".
-inline QString tool_status_name(ToolId tool) { return tool_entry(tool).status; }
+// The name the status box shows after "Selected Tool: ", in the user's language.
+QString tool_status_name(ToolId tool);
 
 }  // namespace strumix

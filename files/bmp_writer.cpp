@@ -9,8 +9,6 @@ namespace strumix {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PageFile", text); }
-
 // The headers of a 24-bit Windows bitmap, bottom row first, as Strumix writes a page.
 QByteArray bmp_header(int width, int height, qsizetype row_bytes) {
     QByteArray bytes(kPlainBmpHeader, '\0');
@@ -63,7 +61,7 @@ bool write_bmp(QIODevice& file, const QImage& page) {
 
 bool write_page_file(const QString& path, const QImage& image, QString* error) {
     if (image.isNull()) {
-        *error = tr("There is no page to save.");
+        *error = QCoreApplication::translate("PageFile", "There is no page to save.");
         return false;
     }
     const QImage page =
@@ -71,13 +69,14 @@ bool write_page_file(const QString& path, const QImage& image, QString* error) {
             ? image
             : image.convertToFormat(QImage::Format_RGB32);
     if (page.isNull()) {
-        *error = tr("Out of memory.");
+        *error = QCoreApplication::translate("PageFile", "Out of memory.");
         return false;
     }
     QString reason;
     if (!write_file_whole(
             path, [&page](QIODevice& file) { return write_bmp(file, page); }, &reason)) {
-        *error = tr("Cannot save \"%1\": %2").arg(path, reason);
+        *error =
+            QCoreApplication::translate("PageFile", "Cannot save \"%1\": %2").arg(path, reason);
         return false;
     }
     return true;

@@ -31,8 +31,6 @@ namespace strumix {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PageFile", text); }
-
 constexpr qint64 kMebibyte = 1024 * 1024;
 // BITMAPFILEHEADER (14 bytes) and the largest info header Qt reads (BITMAPV5HEADER, 124).
 constexpr int kBmpHeadBytes = 14 + 124;
@@ -190,7 +188,7 @@ std::optional<bool> read_plain_bmp(QIODevice& device, const PageLimits& limits, 
     }
     QImage page(width, height, QImage::Format_RGB32);
     if (page.isNull()) {
-        *error = tr("Out of memory.");
+        *error = QCoreApplication::translate("PageFile", "Out of memory.");
         return false;
     }
     // A device other than the file is read in order, in one band.
@@ -199,7 +197,7 @@ std::optional<bool> read_plain_bmp(QIODevice& device, const PageLimits& limits, 
     const std::unique_ptr<uchar[]> chunks(new (std::nothrow)
                                               uchar[size_t(bands * rows_per_chunk * row_bytes)]);
     if (!chunks) {
-        *error = tr("Out of memory.");
+        *error = QCoreApplication::translate("PageFile", "Out of memory.");
         return false;
     }
     const RowTargets to{page.bits(),
@@ -234,7 +232,8 @@ bool read_page_image(QIODevice& device, const PageLimits& limits, QImage* image,
     }
     const QByteArray format = QImageReader::imageFormat(&device);
     if (format.isEmpty() || !page_formats().contains(format)) {
-        *error = tr("The file is not a picture Strumix can read.");
+        *error =
+            QCoreApplication::translate("PageFile", "The file is not a picture Strumix can read.");
         return false;
     }
     if (format == "bmp") {
@@ -256,13 +255,14 @@ bool read_page_image(QIODevice& device, const PageLimits& limits, QImage* image,
     if (size.isValid() && !limits.allows(size, error)) return false;
     QImage read;
     if (!reader.read(&read) || read.isNull()) {
-        *error = tr("The picture cannot be read: %1").arg(reader.errorString());
+        *error = QCoreApplication::translate("PageFile", "The picture cannot be read: %1")
+                     .arg(reader.errorString());
         return false;
     }
     if (!limits.allows(read.size(), error)) return false;
     *image = opaque_page(read);
     if (image->isNull()) {
-        *error = tr("Out of memory.");
+        *error = QCoreApplication::translate("PageFile", "Out of memory.");
         return false;
     }
     return true;
@@ -270,7 +270,8 @@ bool read_page_image(QIODevice& device, const PageLimits& limits, QImage* image,
 
 bool read_page_file(const QString& path, const PageLimits& limits, QImage* image, QString* error) {
     QFile file;
-    if (!open_regular_file(path, file, tr("a picture"), error)) return false;
+    if (!open_regular_file(path, file, QCoreApplication::translate("PageFile", "a picture"), error))
+        return false;
     return read_page_image(file, limits, image, error);
 }
 

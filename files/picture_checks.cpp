@@ -10,9 +10,10 @@ namespace strumix {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PageFile", text); }
-
-QString damaged() { return tr("The picture file is damaged: its data ends early."); }
+QString damaged() {
+    return QCoreApplication::translate("PageFile",
+                                       "The picture file is damaged: its data ends early.");
+}
 
 // A bitmap's compression codes.
 constexpr quint32 kRgb = 0;
@@ -114,7 +115,8 @@ bool xbm_complete(const QByteArray& data) {
 }  // namespace
 
 QString truncated_bmp() {
-    return tr("The bitmap file is damaged: it is shorter than its header says.");
+    return QCoreApplication::translate(
+        "PageFile", "The bitmap file is damaged: it is shorter than its header says.");
 }
 
 bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
@@ -138,7 +140,8 @@ bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
         bits = le16(head, 28);
         compression = le32(head, 30);
     } else {
-        *error = tr("The bitmap file has a header Strumix does not know.");
+        *error = QCoreApplication::translate("PageFile",
+                                             "The bitmap file has a header Strumix does not know.");
         return false;
     }
     if (offset >= file_size || qint64(14) + info_size > file_size) {
@@ -147,11 +150,13 @@ bool bmp_fits_file(const QByteArray& head, qint64 file_size, QString* error) {
     }
     if (compression == kRle8 || compression == kRle4) return true;
     if (compression != kRgb && compression != kBitFields) {
-        *error = tr("The bitmap file is compressed in a way Strumix cannot read.");
+        *error = QCoreApplication::translate(
+            "PageFile", "The bitmap file is compressed in a way Strumix cannot read.");
         return false;
     }
     if (width <= 0 || height <= 0 || bits <= 0 || bits > 32) {
-        *error = tr("The bitmap file gives an impossible picture size.");
+        *error = QCoreApplication::translate("PageFile",
+                                             "The bitmap file gives an impossible picture size.");
         return false;
     }
     const qint64 row_bytes = ((width * bits + 31) / 32) * 4;

@@ -12,8 +12,6 @@ namespace strumix {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("RegularFile", text); }
-
 FileKind kind_of_mode(mode_t mode) {
     if (S_ISREG(mode)) return FileKind::Regular;
     if (S_ISDIR(mode)) return FileKind::Folder;
@@ -24,7 +22,8 @@ FileKind kind_of_mode(mode_t mode) {
 }
 
 QString not_what(const QString& path, FileKind kind, const QString& what) {
-    return tr("\"%1\" is %2, not %3.").arg(path, file_kind_words(kind), what);
+    return QCoreApplication::translate("RegularFile", "\"%1\" is %2, not %3.")
+        .arg(path, file_kind_words(kind), what);
 }
 
 }  // namespace
@@ -39,19 +38,19 @@ FileKind file_kind(const QString& path) {
 QString file_kind_words(FileKind kind) {
     switch (kind) {
         case FileKind::Folder:
-            return tr("a folder");
+            return QCoreApplication::translate("RegularFile", "a folder");
         case FileKind::Pipe:
-            return tr("a pipe");
+            return QCoreApplication::translate("RegularFile", "a pipe");
         case FileKind::Socket:
-            return tr("a socket");
+            return QCoreApplication::translate("RegularFile", "a socket");
         case FileKind::Device:
-            return tr("a device");
+            return QCoreApplication::translate("RegularFile", "a device");
         case FileKind::Missing:
         case FileKind::Regular:
         case FileKind::Other:
             break;
     }
-    return tr("not a file");
+    return QCoreApplication::translate("RegularFile", "not a file");
 }
 
 bool open_regular_file(const QString& path, QFile& file, const QString& what, QString* error) {
@@ -63,7 +62,8 @@ bool open_regular_file(const QString& path, QFile& file, const QString& what, QS
         if (kind != FileKind::Missing && kind != FileKind::Regular) {
             *error = not_what(path, kind, what);
         } else {
-            *error = tr("Cannot open \"%1\": %2").arg(path, qt_error_string(reason));
+            *error = QCoreApplication::translate("RegularFile", "Cannot open \"%1\": %2")
+                         .arg(path, qt_error_string(reason));
         }
         return false;
     }
@@ -76,7 +76,8 @@ bool open_regular_file(const QString& path, QFile& file, const QString& what, QS
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        *error = tr("Cannot open \"%1\": %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("RegularFile", "Cannot open \"%1\": %2")
+                     .arg(path, file.errorString());
         return false;
     }
     return true;

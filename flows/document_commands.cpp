@@ -1,5 +1,6 @@
 #include "flows/document_commands.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "document/busy_pointer.h"
@@ -12,11 +13,15 @@ namespace strumix {
 
 namespace {
 
-const QString kSaveChanges = QStringLiteral("Image has been changed. Do you want to save changes?");
+QString save_changes() {
+    return QCoreApplication::translate("DocumentCommands",
+                                       "Image has been changed. Do you want to save changes?");
+}
 
 QString page_failure_message(const QString& description) {
-    return QStringLiteral("Error has occured:\n") + description +
-           QStringLiteral(
+    return QCoreApplication::translate("DocumentCommands", "Error has occured:\n") + description +
+           QCoreApplication::translate(
+               "DocumentCommands",
                "\nplease reduce  your page layout's dimensions so your system can create the "
                "image.");
 }
@@ -34,7 +39,7 @@ void DocumentCommands::report_file_error(const QString& error) {
 void DocumentCommands::check_save_changes() {
     if (!doc_.unsaved(Document::Moment::Replacing)) return;
     // There is no way back from here: after Yes (whatever the save did) or No the caller goes on.
-    if (ask_yes_no(kSaveChanges)) menu_save_Click();
+    if (ask_yes_no(save_changes())) menu_save_Click();
 }
 
 void DocumentCommands::menu_new_Click() {
@@ -143,17 +148,20 @@ void DocumentCommands::file_kept(const QString& path) {
 
 void DocumentCommands::say_if_open_elsewhere(const QString& path) {
     if (!open_elsewhere || !open_elsewhere(path)) return;
-    host_.message(QStringLiteral("\"%1\" is open in another Strumix too. What is saved in one "
-                                 "replaces what was saved in the other.")
-                      .arg(path),
-                  program_title(), MessageIcon::Information);
+    host_.message(
+        QCoreApplication::translate("DocumentCommands",
+                                    "\"%1\" is open in another Strumix too. What is saved in one "
+                                    "replaces what was saved in the other.")
+            .arg(path),
+        program_title(), MessageIcon::Information);
 }
 
 void DocumentCommands::finish_open(bool opened) {
     // The new picture is shown from its top.
     tools_.show_page_top();
-    host_.message(QStringLiteral("Please adjust strumix's layout to fit the image."), QString(),
-                  MessageIcon::None);
+    host_.message(QCoreApplication::translate("DocumentCommands",
+                                              "Please adjust strumix's layout to fit the image."),
+                  QString(), MessageIcon::None);
     // A page of ours brings its layout back: the dialog comes up with it already chosen.
     adjust_layout(opened ? find_layout(doc_.Picture1().image()) : std::nullopt);
     tools_.location().place_above_page();
@@ -169,8 +177,10 @@ bool DocumentCommands::menu_save_Click() {
     // Another program, or another copy of Strumix, may have written the file since: its work
     // is not thrown away unasked.
     if (doc_.file_changed_on_disk() &&
-        !ask_yes_no(QStringLiteral("\"%1\" was changed by another program since Strumix opened "
-                                   "or saved it. Do you want to overwrite it?")
+        !ask_yes_no(QCoreApplication::translate(
+                        "DocumentCommands",
+                        "\"%1\" was changed by another program since Strumix opened "
+                        "or saved it. Do you want to overwrite it?")
                         .arg(path))) {
         return false;
     }
@@ -212,7 +222,8 @@ bool DocumentCommands::menu_save_as_Click() {
 
 void DocumentCommands::mnu_revert_Click() {
     if (!doc_.has_chosen_file()) {
-        if (ask_yes_no(QStringLiteral("File has not been saved yet. Do you want to save it now?")))
+        if (ask_yes_no(QCoreApplication::translate(
+                "DocumentCommands", "File has not been saved yet. Do you want to save it now?")))
             menu_save_as_Click();
         return;
     }
@@ -236,13 +247,14 @@ void DocumentCommands::mnu_copy_Click() {
         host_.message(error, program_title(), MessageIcon::Critical);
         return;
     }
-    host_.message(QStringLiteral("Image has been succesfully copied to the clipboard."),
+    host_.message(QCoreApplication::translate(
+                      "DocumentCommands", "Image has been succesfully copied to the clipboard."),
                   program_title(), MessageIcon::None);
 }
 
 bool DocumentCommands::query_unload() {
     if (!doc_.unsaved(Document::Moment::Ending)) return true;
-    switch (host_.ask(kSaveChanges, program_title(), true)) {
+    switch (host_.ask(save_changes(), program_title(), true)) {
         case Answer::No:
             return true;
         case Answer::Cancel:

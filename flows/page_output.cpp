@@ -1,5 +1,6 @@
 #include "flows/page_output.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -48,8 +49,8 @@ void PageOutput::print(bool preview) {
                            return paint_page_sheets(device, page, layout);
                        }};
     if (host_.print(job, preview) == std::optional<bool>(false)) {
-        host_.message(QStringLiteral("The page could not be printed."), program_title(),
-                      MessageIcon::Critical);
+        host_.message(QCoreApplication::translate("PageOutput", "The page could not be printed."),
+                      program_title(), MessageIcon::Critical);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "flows/page_playback.h"
 
+#include <QCoreApplication>
 #include <QTimerEvent>
 #include <cmath>
 
@@ -142,17 +143,22 @@ void PagePlayback::set_tempo(int beats_per_minute) {
 
 void PagePlayback::ask_tempo() {
     const std::optional<QString> answer = questions_.input_box(
-        QStringLiteral("Beats a minute (%1 to %2):").arg(kSlowestTempo).arg(kFastestTempo),
-        QStringLiteral("Tempo"), QString::number(music_.beats_per_minute));
+        QCoreApplication::translate("PagePlayback", "Beats a minute (%1 to %2):")
+            .arg(kSlowestTempo)
+            .arg(kFastestTempo),
+        QCoreApplication::translate("PagePlayback", "Tempo"),
+        QString::number(music_.beats_per_minute));
     if (!answer) return;
     bool ok = false;
     const int tempo = answer->trimmed().toInt(&ok);
     if (!ok || tempo < kSlowestTempo || tempo > kFastestTempo) {
-        questions_.message(QStringLiteral("The tempo is a whole number of beats a minute from %1 "
-                                          "to %2.")
-                               .arg(kSlowestTempo)
-                               .arg(kFastestTempo),
-                           program_title(), MessageIcon::Information);
+        questions_.message(
+            QCoreApplication::translate("PagePlayback",
+                                        "The tempo is a whole number of beats a minute from %1 "
+                                        "to %2.")
+                .arg(kSlowestTempo)
+                .arg(kFastestTempo),
+            program_title(), MessageIcon::Information);
         return;
     }
     set_tempo(tempo);

@@ -1,5 +1,6 @@
 #include "flows/stored_settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -186,7 +187,8 @@ bool save_settings_file(const QString& path, const StoredSettings& stored, QStri
     // through the program's own safe write.
     const QFileInfo target(path);
     if (!QDir().mkpath(target.absolutePath())) {
-        *error = QStringLiteral("Cannot make the folder \"%1\".").arg(target.absolutePath());
+        *error = QCoreApplication::translate("StoredSettings", "Cannot make the folder \"%1\".")
+                     .arg(target.absolutePath());
         return false;
     }
     QTemporaryFile draft(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
@@ -203,7 +205,8 @@ bool save_settings_file(const QString& path, const StoredSettings& stored, QStri
         for (const QString& key : settings.allKeys()) wanted.insert(key, settings.value(key));
         settings.sync();
         if (settings.status() != QSettings::NoError) {
-            *error = QStringLiteral("The settings could not be written.");
+            *error =
+                QCoreApplication::translate("StoredSettings", "The settings could not be written.");
             return false;
         }
     }
@@ -213,7 +216,8 @@ bool save_settings_file(const QString& path, const StoredSettings& stored, QStri
         same = same_setting(written.value(it.key()), it.value());
     QFile bytes(draft.fileName());
     if (!same || !bytes.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("The settings could not be written whole: the disk may be full.");
+        *error = QCoreApplication::translate(
+            "StoredSettings", "The settings could not be written whole: the disk may be full.");
         return false;
     }
     return write_file_whole(path, bytes.readAll(), error);

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 
 #include "document/busy_pointer.h"
+
+#include <QCoreApplication>
 #include "document/text_tab_import.h"
 #include "edit/tool_palette.h"
 #include "files/page_file.h"
@@ -14,8 +16,10 @@ namespace strumix {
 void DocumentCommands::mnu_paste_text_tab_Click() {
     const std::optional<QString> text = host_.clipboard_text();
     if (!text || text->trimmed().isEmpty()) {
-        host_.message(QStringLiteral("The clipboard holds no text to take in as a text tab."),
-                      program_title(), MessageIcon::Information);
+        host_.message(
+            QCoreApplication::translate("DocumentCommands",
+                                        "The clipboard holds no text to take in as a text tab."),
+            program_title(), MessageIcon::Information);
         return;
     }
     check_save_changes();
@@ -71,13 +75,16 @@ bool DocumentCommands::save_pages(const std::vector<QImage>& pages, const QStrin
     for (const QString& name : names)
         if (QFileInfo::exists(name)) there << QFileInfo(name).fileName();
     if (!there.isEmpty() &&
-        !ask_yes_no(there.size() == 1
-                        ? QStringLiteral("There is already a file named %1. Do you want to "
-                                         "replace it?")
-                              .arg(there.front())
-                        : QStringLiteral("There are already files named %1. Do you want to "
-                                         "replace them?")
-                              .arg(there.join(QStringLiteral(", ")))))
+        !ask_yes_no(
+            there.size() == 1
+                ? QCoreApplication::translate("DocumentCommands",
+                                              "There is already a file named %1. Do you want to "
+                                              "replace it?")
+                      .arg(there.front())
+                : QCoreApplication::translate("DocumentCommands",
+                                              "There are already files named %1. Do you want to "
+                                              "replace them?")
+                      .arg(there.join(QStringLiteral(", ")))))
         return false;
     BusyPointer busy;
     QString error;

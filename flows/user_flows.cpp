@@ -1,5 +1,7 @@
 #include "flows/user_flows.h"
 
+#include <QCoreApplication>
+
 #include "document/recovery_keeper.h"
 #include "document/recovery_store.h"
 #include "edit/tool_palette.h"
@@ -28,10 +30,12 @@ UserFlows::UserFlows(Document& document, ToolPalette& tools, FlowsHost& host, Wi
     commands_.kept = [this](const QString& path) { recent_.add(path); };
     // Said once, not at every edit; the page can still be saved as ever.
     connect(&keeper_, &RecoveryKeeper::cannotKeep, this, [this](const QString& reason) {
-        host_.message(QStringLiteral("Strumix cannot keep a copy of this page to recover it "
-                                     "after a crash: %1\nSave the page to keep it.")
-                          .arg(reason),
-                      program_title(), MessageIcon::Warning);
+        host_.message(
+            QCoreApplication::translate("UserFlows",
+                                        "Strumix cannot keep a copy of this page to recover it "
+                                        "after a crash: %1\nSave the page to keep it.")
+                .arg(reason),
+            program_title(), MessageIcon::Warning);
     });
 }
 
@@ -96,7 +100,8 @@ void UserFlows::store_settings() const {
     if (settings_file_.isEmpty()) return;
     QString error;
     if (!save_settings_file(settings_file_, current_settings(), &error)) {
-        host_.message(QStringLiteral("Strumix could not keep its settings in \"%1\": %2")
+        host_.message(QCoreApplication::translate(
+                          "UserFlows", "Strumix could not keep its settings in \"%1\": %2")
                           .arg(settings_file_, error),
                       program_title(), MessageIcon::Warning);
     }
@@ -116,9 +121,11 @@ void UserFlows::open_recent(const QString& path) {
         recent_.remove(path);
         const QString what =
             kind == FileKind::Missing
-                ? QStringLiteral("\"%1\" no longer exists.").arg(path)
-                : QStringLiteral("\"%1\" is %2, not a page.").arg(path, file_kind_words(kind));
-        host_.message(what + QStringLiteral(" It has been taken off the recent pages."),
+                ? QCoreApplication::translate("UserFlows", "\"%1\" no longer exists.").arg(path)
+                : QCoreApplication::translate("UserFlows", "\"%1\" is %2, not a page.")
+                      .arg(path, file_kind_words(kind));
+        host_.message(what + QCoreApplication::translate(
+                                 "UserFlows", " It has been taken off the recent pages."),
                       program_title(), MessageIcon::Warning);
         return;
     }
@@ -140,11 +147,13 @@ void UserFlows::offer_recovery() {
         }
         const QString name =
             data->file_name.isEmpty() ? QStringLiteral("Untitled") : data->file_name;
-        const Answer answer = host_.ask(
-            QStringLiteral("Strumix ended before the page \"%1\" was saved. Do you want to "
-                           "recover it?")
-                .arg(name),
-            program_title(), false);
+        const Answer answer =
+            host_.ask(QCoreApplication::translate(
+                          "UserFlows",
+                          "Strumix ended before the page \"%1\" was saved. Do you want to "
+                          "recover it?")
+                          .arg(name),
+                      program_title(), false);
         if (answer == Answer::Unanswered) {
             // The question was closed unanswered (the program is being ended): this page and
             // any other waiting are offered again at the next start.

@@ -1,6 +1,7 @@
 #include "layout/layout_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -100,7 +101,7 @@ LayoutDialog::LayoutDialog(Questions& questions, const LayoutModel& initial, QWi
                           Qt::MSWindowsFixedSizeDialogHint),
       questions_(questions) {
     setObjectName(QStringLiteral("layout"));
-    setWindowTitle(QString::fromLatin1(kLayoutDesignCaption));
+    setWindowTitle(QCoreApplication::translate("LayoutDialog", kLayoutDesignCaption));
     setWindowIcon(program_icon(QStringLiteral(":/icons/layout.png")));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(px(4170), px(2910));
@@ -122,7 +123,8 @@ LayoutDialog::LayoutDialog(Questions& questions, const LayoutModel& initial, QWi
 }
 
 void LayoutDialog::create_notes_frame() {
-    QGroupBox* notes = frame(this, indexed("SSFrame1", 2), QStringLiteral("Notes In Measure"), 120,
+    QGroupBox* notes = frame(this, indexed("SSFrame1", 2),
+                             QCoreApplication::translate("LayoutDialog", "Notes In Measure"), 120,
                              150, 1725, 1035);
     HScroll1_ =
         hscroll(notes, QStringLiteral("HScroll1"), 1, kMaxNotesPerMeasure, 4, 150, 300, 1065, 285);
@@ -131,13 +133,15 @@ void LayoutDialog::create_notes_frame() {
     box_notes_per_meas_->setText(QString::fromLatin1(kDefaultNotesText));
     box_notes_per_meas_->installEventFilter(this);
     QPushButton* info =
-        button(notes, QStringLiteral("Command1"), QStringLiteral("&Info"), 150, 630, 1455, 285);
+        button(notes, QStringLiteral("Command1"),
+               QCoreApplication::translate("LayoutDialog", "&Info"), 150, 630, 1455, 285);
     connect(HScroll1_, &QScrollBar::valueChanged, this, &LayoutDialog::HScroll1_Change);
     connect(info, &QPushButton::clicked, this, &LayoutDialog::Command1_Click);
 }
 
 void LayoutDialog::create_across_frame() {
-    QGroupBox* across = frame(this, indexed("SSFrame1", 0), QStringLiteral("Measures Across"), 120,
+    QGroupBox* across = frame(this, indexed("SSFrame1", 0),
+                              QCoreApplication::translate("LayoutDialog", "Measures Across"), 120,
                               1320, 1725, 1035);
     const int lefts[kMaxMeasuresAcross] = {200, 200, 1065, 1065};
     const int tops[kMaxMeasuresAcross] = {300, 600, 300, 600};
@@ -152,7 +156,8 @@ void LayoutDialog::create_across_frame() {
 
 void LayoutDialog::create_staffs_frame() {
     QGroupBox* staffs =
-        frame(this, indexed("SSFrame1", 1), QStringLiteral("Music Staffs "), 1920, 150, 1725, 2205);
+        frame(this, indexed("SSFrame1", 1),
+              QCoreApplication::translate("LayoutDialog", "Music Staffs "), 1920, 150, 1725, 2205);
     for (int i = 0; i < kMaxStaffs; ++i) {
         auto* option = new QRadioButton(QString::number(i + 1), staffs);
         option->setObjectName(indexed("lines", i));
@@ -162,7 +167,8 @@ void LayoutDialog::create_staffs_frame() {
             if (on) lines_Click(i);
         });
         lines_[i] = option;
-        Command2_[i] = button(staffs, indexed("Command2", i), QStringLiteral("&Caption"), 700,
+        Command2_[i] = button(staffs, indexed("Command2", i),
+                              QCoreApplication::translate("LayoutDialog", "&Caption"), 700,
                               300 + 300 * i, 900, 255);
         connect(Command2_[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
     }
@@ -170,32 +176,36 @@ void LayoutDialog::create_staffs_frame() {
 
 void LayoutDialog::create_buttons() {
     QPushButton* cancel =
-        button(this, indexed("btn_cancel", 1), QStringLiteral("&Cancel"), 1590, 2430, 1000, 250);
+        button(this, indexed("btn_cancel", 1),
+               QCoreApplication::translate("LayoutDialog", "&Cancel"), 1590, 2430, 1000, 250);
     QPushButton* ok =
-        button(this, QStringLiteral("btn_ok"), QStringLiteral("&OK"), 2640, 2430, 1000, 250);
+        button(this, QStringLiteral("btn_ok"), QCoreApplication::translate("LayoutDialog", "&OK"),
+               2640, 2430, 1000, 250);
     connect(cancel, &QPushButton::clicked, this, &LayoutDialog::btn_cancel_Click);
     connect(ok, &QPushButton::clicked, this, &LayoutDialog::btn_ok_Click);
 }
 
 void LayoutDialog::create_props_panel() {
-    win_props_ = frame(this, QStringLiteral("win_props"), QStringLiteral("Properties of Line#"),
-                       120, 120, 3915, 2625);
+    win_props_ = frame(this, QStringLiteral("win_props"),
+                       QCoreApplication::translate("LayoutDialog", "Properties of Line#"), 120, 120,
+                       3915, 2625);
     win_props_->setAutoFillBackground(true);
-    label(win_props_, QStringLiteral("Label2"), QStringLiteral("Quick Select:"), 150, 300, 1365,
-          195);
+    label(win_props_, QStringLiteral("Label2"),
+          QCoreApplication::translate("LayoutDialog", "Quick Select:"), 150, 300, 1365, 195);
     instruments_ = new QComboBox(win_props_);
     instruments_->setObjectName(QStringLiteral("instruments"));
     place(instruments_, 150, 510, 1695, 315);
-    label(win_props_, QStringLiteral("Label3"), QStringLiteral("Staff Caption:"), 150, 960, 1365,
-          195);
+    label(win_props_, QStringLiteral("Label3"),
+          QCoreApplication::translate("LayoutDialog", "Staff Caption:"), 150, 960, 1365, 195);
     box_header_ =
         text_box(win_props_, QStringLiteral("box_header"), kCaptionWidth, 150, 1170, 1665, 315);
     cap_numstrings_ = label(win_props_, QStringLiteral("cap_numstrings"),
-                            QStringLiteral("Number of Strings:"), 150, 1530, 1365, 195);
+                            QCoreApplication::translate("LayoutDialog", "Number of Strings:"), 150,
+                            1530, 1365, 195);
     scroll_numstrings_ = hscroll(win_props_, QStringLiteral("scroll_numstrings"), 1, kMaxStrings, 1,
                                  150, 1740, 1725, 255);
-    label(win_props_, QStringLiteral("Label4"), QStringLiteral("String Tuning:"), 2070, 270, 1365,
-          195);
+    label(win_props_, QStringLiteral("Label4"),
+          QCoreApplication::translate("LayoutDialog", "String Tuning:"), 2070, 270, 1365, 195);
     QFont bold = font();
     bold.setBold(true);
     for (int j = 0; j < kMaxStrings; ++j) {
@@ -208,10 +218,12 @@ void LayoutDialog::create_props_panel() {
         box_tuning_[j] = text_box(win_props_, indexed("box_tuning", j), kTuningWidth,
                                   right ? 3330 : 2400, 540 + 300 * row, 435, 285);
     }
-    QPushButton* cancel = button(win_props_, indexed("btn_cancel_props", 0),
-                                 QStringLiteral("&Cancel"), 1710, 2220, 1000, 250);
-    QPushButton* assign = button(win_props_, QStringLiteral("btn_ok_props"),
-                                 QStringLiteral("&Assign"), 2760, 2220, 1000, 250);
+    QPushButton* cancel =
+        button(win_props_, indexed("btn_cancel_props", 0),
+               QCoreApplication::translate("LayoutDialog", "&Cancel"), 1710, 2220, 1000, 250);
+    QPushButton* assign =
+        button(win_props_, QStringLiteral("btn_ok_props"),
+               QCoreApplication::translate("LayoutDialog", "&Assign"), 2760, 2220, 1000, 250);
     win_props_->hide();
     connect(instruments_, &QComboBox::activated, this, &LayoutDialog::instruments_Click);
     connect(scroll_numstrings_, &QScrollBar::valueChanged, this,
@@ -228,7 +240,7 @@ void LayoutDialog::load(const LayoutModel& model) {
              area.top() + (area.height() - height()) / 2);
     }
     for (const Instrument& instrument : instruments()) {
-        instruments_->addItem(QString::fromLatin1(instrument.entry));
+        instruments_->addItem(QCoreApplication::translate("LayoutDialog", instrument.entry));
     }
     instruments_->setCurrentIndex(-1);
     choose(model);

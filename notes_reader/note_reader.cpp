@@ -1,5 +1,6 @@
 #include "notes_reader/note_reader.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -25,15 +26,18 @@ QImage blank_page(const LayoutModel& layout) {
 QString unread_reason(CellOutcome outcome) {
     switch (outcome) {
         case CellOutcome::Unexplained:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "NoteReader",
                 "marks in the cell that no entry explains: a number printed "
                 "over another, or cut by an erase");
         case CellOutcome::Ambiguous:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "NoteReader",
                 "more than one entry fits the marks: something drawn over the "
                 "number hides what tells them apart");
         case CellOutcome::HiddenHarmonic:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "NoteReader",
                 "a harmonic diamond may be hidden under the marks around the "
                 "number");
         case CellOutcome::Read:
@@ -131,14 +135,18 @@ void read_slurs(const CellGrid& grid, const InkMap& map,
             for (const QRect& area : areas) notes.unread.push_back({area, why, std::nullopt});
         };
         if (!ends[i]) {
-            unread(unsure(*mark)
-                       ? QStringLiteral("a slide's line whose end hides in a string's line")
-                       : QStringLiteral("a slur or line that joins no two notes of one "
-                                        "string"));
+            unread(
+                unsure(*mark)
+                    ? QCoreApplication::translate(
+                          "NoteReader", "a slide's line whose end hides in a string's line")
+                    : QCoreApplication::translate("NoteReader",
+                                                  "a slur or line that joins no two notes of one "
+                                                  "string"));
             continue;
         }
         if (!notes.note_at(ends[i]->first) || !notes.note_at(ends[i]->second)) {
-            unread(QStringLiteral("a slur or line that joins no two notes of one string"));
+            unread(QCoreApplication::translate(
+                "NoteReader", "a slur or line that joins no two notes of one string"));
             continue;
         }
         // With no letter found, marks left where one would stand may be one too hidden to read:
@@ -146,14 +154,15 @@ void read_slurs(const CellGrid& grid, const InkMap& map,
         // a slide's line alike.
         if (!letter && std::any_of(zones.begin(), zones.end(),
                                    [&map](const QRect& zone) { return leftover_in(map, zone); })) {
-            unread(QStringLiteral("a slur whose letter cannot be read"));
+            unread(QCoreApplication::translate("NoteReader", "a slur whose letter cannot be read"));
             continue;
         }
         // Marks left over along an unlettered slur may be a slide's line drawn over it.
         if (!letter && std::any_of(areas.begin(), areas.end(), [&map](const QRect& area) {
                 return leftover_in(map, area.adjusted(-1, -1, 1, 1));
             })) {
-            unread(QStringLiteral("marks along a slur that nothing explains"));
+            unread(QCoreApplication::translate("NoteReader",
+                                               "marks along a slur that nothing explains"));
             continue;
         }
         // A bare arc along a line of its string may be a slide drawn with both, the line's
@@ -165,11 +174,13 @@ void read_slurs(const CellGrid& grid, const InkMap& map,
                 if (!string || string != grid.string_near(mark->at.y())) return false;
                 return o.at.x() <= mark->to.x() && o.to.x() >= mark->at.x();
             })) {
-            unread(QStringLiteral("an arc that may be a slide's, with its line"));
+            unread(QCoreApplication::translate("NoteReader",
+                                               "an arc that may be a slide's, with its line"));
             continue;
         }
         if (!letter && !(arc && line) && mark->either_kind) {
-            unread(QStringLiteral("a mark that may be a slur's arc or a slide's line"));
+            unread(QCoreApplication::translate(
+                "NoteReader", "a mark that may be a slur's arc or a slide's line"));
             continue;
         }
         Slur slur;
@@ -194,7 +205,9 @@ void read_slurs(const CellGrid& grid, const InkMap& map,
         }
         for (const QRect& area : areas)
             notes.unread.push_back(
-                {area, QStringLiteral("two slurs over one another between the same notes"),
+                {area,
+                 QCoreApplication::translate("NoteReader",
+                                             "two slurs over one another between the same notes"),
                  std::nullopt});
     }
 }
@@ -209,7 +222,9 @@ PageNotes read_notes(const QImage& source, const LayoutModel& layout) {
                             : source.convertToFormat(QImage::Format_RGB32);
     if (page.size() != layout.page_size_pixels()) {
         notes.unread.push_back(
-            {page.rect(), QStringLiteral("the page is not of its layout's size"), std::nullopt});
+            {page.rect(),
+             QCoreApplication::translate("NoteReader", "the page is not of its layout's size"),
+             std::nullopt});
         return notes;
     }
     const QImage blank = blank_page(layout);
@@ -262,16 +277,20 @@ PageNotes read_notes(const QImage& source, const LayoutModel& layout) {
                 if (mark.either_kind) {
                     notes.unread.push_back(
                         {mark.bounds(),
-                         QStringLiteral("a symbol over other marks, where another symbol fits "
-                                        "as well"),
+                         QCoreApplication::translate(
+                             "NoteReader",
+                             "a symbol over other marks, where another symbol fits "
+                             "as well"),
                          std::nullopt});
                 } else if (note) {
                     note->symbols.push_back(Symbol(mark.index));
                 } else {
                     notes.unread.push_back(
                         {mark.bounds(),
-                         cell ? QStringLiteral("a symbol on a note that cannot be read")
-                              : QStringLiteral("a symbol that marks no note"),
+                         cell ? QCoreApplication::translate(
+                                    "NoteReader", "a symbol on a note that cannot be read")
+                              : QCoreApplication::translate("NoteReader",
+                                                            "a symbol that marks no note"),
                          std::nullopt});
                 }
                 break;
@@ -291,7 +310,9 @@ PageNotes read_notes(const QImage& source, const LayoutModel& layout) {
     read_slurs(grid, map, drawn_slurs, notes);
     for (const QRect& area : grid.unexplained_areas(map))
         notes.unread.push_back(
-            {area, QStringLiteral("marks that belong to no note: free lines, letters or drawings"),
+            {area,
+             QCoreApplication::translate(
+                 "NoteReader", "marks that belong to no note: free lines, letters or drawings"),
              std::nullopt});
     return notes;
 }

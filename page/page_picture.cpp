@@ -1,5 +1,6 @@
 #include "page/page_picture.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "page/page_copy.h"
@@ -61,7 +62,7 @@ bool PagePicture::resize(QSize pixels, QString* error) {
     if (!limits_.allows(pixels, error)) return false;
     QImage grown = white_image(pixels);
     if (grown.isNull()) {
-        if (error) *error = tr("Out of memory.");
+        if (error) *error = QCoreApplication::translate("PagePicture", "Out of memory.");
         return false;
     }
     if (!drawn_.isNull()) {

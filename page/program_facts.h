@@ -9,8 +9,12 @@ inline constexpr char kProgramTitle[] = "Strumix 95 v1.0a";
 inline QString program_title() { return QString::fromLatin1(kProgramTitle); }
 // The release, as the command line, the About box and the package give it (from the build).
 inline constexpr char kProgramVersion[] = STRUMIX_VERSION;
-// The terms Strumix is distributed under, in one line (the whole text: LICENSE).
-inline constexpr char kProgramLicence[] = "Licence: all rights reserved";
+// The terms Strumix is distributed under, in one line (the whole text: LICENSE); shown
+// translated with the context "Licence".
+inline constexpr char kProgramLicence[] = QT_TRANSLATE_NOOP(
+    "Licence",
+    "Free software under the GNU General Public License, version 3 or any later version "
+    "(GPL-3.0-or-later). There is no warranty.");
 
 // Help context numbers of the windows and menus: the topics of the help file.
 inline constexpr int kHelpContents = 1;

@@ -10,6 +10,8 @@
 
 #include "sound/sound_file.h"
 
+#include <QCoreApplication>
+
 namespace strumix {
 
 namespace {
@@ -60,7 +62,8 @@ QByteArray flac_file(const RenderedSound& sound, QString* error) {
     info.channels = 2;
     info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
     if (!sf_format_check(&info)) {
-        *error = QStringLiteral(
+        *error = QCoreApplication::translate(
+            "Sound",
             "This system's sound file library cannot write FLAC; export the "
             "sound as .wav instead.");
         return {};
@@ -70,7 +73,7 @@ QByteArray flac_file(const RenderedSound& sound, QString* error) {
     SF_VIRTUAL_IO io{mem_length, mem_seek, mem_read, mem_write, mem_tell};
     std::unique_ptr<SNDFILE, SndfileClose> out(sf_open_virtual(&io, SFM_WRITE, &info, &file));
     if (!out) {
-        *error = QStringLiteral("The sound could not be written as FLAC: %1")
+        *error = QCoreApplication::translate("Sound", "The sound could not be written as FLAC: %1")
                      .arg(QString::fromUtf8(sf_strerror(nullptr)));
         return {};
     }
@@ -81,7 +84,7 @@ QByteArray flac_file(const RenderedSound& sound, QString* error) {
     });
     const auto frames = sf_count_t(sound.frames());
     if (sf_writef_short(out.get(), pcm.data(), frames) != frames) {
-        *error = QStringLiteral("The sound could not be written as FLAC: %1")
+        *error = QCoreApplication::translate("Sound", "The sound could not be written as FLAC: %1")
                      .arg(QString::fromUtf8(sf_strerror(out.get())));
         return {};
     }

@@ -1,5 +1,6 @@
 #include "sound/live_player.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -39,7 +40,8 @@ bool LivePlayer::open_output(QString* error) {
             return true;
         }
     }
-    *error = QStringLiteral(
+    *error = QCoreApplication::translate(
+        "Sound",
         "The page cannot be played: no sound device could be opened (PipeWire, PulseAudio or "
         "ALSA). Export it as a WAV file instead.");
     return false;

@@ -1,5 +1,6 @@
 #include "sound/soundfont.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace strumix {
@@ -25,7 +26,8 @@ std::optional<QString> find_soundfont(const QString& chosen) {
 }
 
 QString no_soundfont_reason() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Sound",
         "The page cannot be played: no General MIDI soundfont was found. Install the Debian "
         "package fluid-soundfont-gm or timgm6mb-soundfont.");
 }

@@ -1,5 +1,6 @@
 #include "sound/synth.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "sound/fluid_parts.h"
@@ -24,7 +25,8 @@ std::unique_ptr<Synth> Synth::create(const QString& soundfont, int sample_rate, 
     auto fluid = std::make_unique<Fluid>();
     fluid->settings = new_fluid_settings();
     if (!fluid->settings) {
-        *error = QStringLiteral("The sound cannot be made: FluidSynth could not start.");
+        *error = QCoreApplication::translate(
+            "Sound", "The sound cannot be made: FluidSynth could not start.");
         return nullptr;
     }
     fluid_settings_setnum(fluid->settings, "synth.sample-rate", sample_rate);
@@ -40,12 +42,14 @@ std::unique_ptr<Synth> Synth::create(const QString& soundfont, int sample_rate, 
     if (use == Use::File) fluid_settings_setint(fluid->settings, "synth.cpu-cores", 2);
     fluid->synth = new_fluid_synth(fluid->settings);
     if (!fluid->synth) {
-        *error = QStringLiteral("The sound cannot be made: FluidSynth could not start.");
+        *error = QCoreApplication::translate(
+            "Sound", "The sound cannot be made: FluidSynth could not start.");
         return nullptr;
     }
     fluid_synth_set_interp_method(fluid->synth, -1, FLUID_INTERP_LINEAR);
     if (fluid_synth_sfload(fluid->synth, soundfont.toLocal8Bit().constData(), 1) == FLUID_FAILED) {
-        *error = QStringLiteral("The soundfont \"%1\" cannot be read.").arg(soundfont);
+        *error = QCoreApplication::translate("Sound", "The soundfont \"%1\" cannot be read.")
+                     .arg(soundfont);
         return nullptr;
     }
     return std::unique_ptr<Synth>(new Synth(std::move(fluid), sample_rate));

@@ -1,5 +1,6 @@
 #include "text_tab_reader/tab_pages.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <map>
 
@@ -60,7 +61,8 @@ TabPages tab_pages(const TextTab& tab) {
     const int tracks = std::min<int>(int(tab.tracks.size()), kMaxStaffs);
     if (tracks == 0) return out;
     for (std::size_t t = kMaxStaffs; t < tab.tracks.size(); ++t)
-        out.left_out << QStringLiteral("the instrument \"%1\": a page holds six staffs")
+        out.left_out << QCoreApplication::translate(
+                            "TextTabImport", "the instrument \"%1\": a page holds six staffs")
                             .arg(tab.tracks[t].caption);
     int columns = 1;
     int measures = 1;
@@ -71,7 +73,8 @@ TabPages tab_pages(const TextTab& tab) {
             columns = std::max(columns, columns_needed(measure));
     }
     if (columns > kMaxNotesPerMeasure)
-        out.left_out << QStringLiteral("notes beyond the 52nd of a measure");
+        out.left_out << QCoreApplication::translate("TextTabImport",
+                                                    "notes beyond the 52nd of a measure");
     columns = std::min(columns, kMaxNotesPerMeasure);
     const int across = std::min(measures_across_for(columns), measures);
     const int systems = (measures + across - 1) / across;
@@ -139,7 +142,8 @@ TabPages tab_pages(const TextTab& tab) {
                 }
             }
             if (int(measure.columns.size()) > columns)
-                out.left_out << QStringLiteral("notes of a measure with more than 52 note columns");
+                out.left_out << QCoreApplication::translate(
+                    "TextTabImport", "notes of a measure with more than 52 note columns");
         }
     }
     for (PageNotes& page : out.pages)

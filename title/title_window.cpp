@@ -59,7 +59,7 @@ TitleWindow::TitleWindow(QWidget* parent)
     btn_bend_->setCursor(Qt::PointingHandCursor);
     // The window takes the keys that press it.
     btn_bend_->setFocusPolicy(Qt::NoFocus);
-    btn_bend_->setToolTip(QStringLiteral("Open the tab page (Enter)"));
+    btn_bend_->setToolTip(QCoreApplication::translate("TitleWindow", "Open the tab page (Enter)"));
     btn_bend_->setGeometry(twips_rect(1290, 2310, 480, 480));
     btn_bend_->hide();
     connect(btn_bend_, &QToolButton::clicked, this, &TitleWindow::btn_bend_Click);
@@ -72,10 +72,10 @@ TitleWindow::TitleWindow(QWidget* parent)
     about_text_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about_text_->setWordWrap(true);
     about_text_->setGeometry(twips_rect(60, 1800, 2895, 480));
-    about_text_->setText(QStringLiteral("Version %1 on Qt %2\n%3")
+    about_text_->setText(QCoreApplication::translate("TitleWindow", "Version %1 on Qt %2\n%3")
                              .arg(QString::fromLatin1(kProgramVersion),
                                   QString::fromLatin1(qVersion()),
-                                  QString::fromLatin1(kProgramLicence)));
+                                  QCoreApplication::translate("Licence", kProgramLicence)));
     about_text_->hide();
 
     set_help_context(this, kHelpTitleWindow);
@@ -124,7 +124,8 @@ void TitleWindow::load(bool main_visible) {
     if (about_) {
         loading_ = false;
         about_text_->show();
-        btn_bend_->setToolTip(QStringLiteral("Back to the tab page (Enter)"));
+        btn_bend_->setToolTip(
+            QCoreApplication::translate("TitleWindow", "Back to the tab page (Enter)"));
         btn_bend_->show();
     }
 }

@@ -76,6 +76,7 @@ private slots:
         QCOMPARE(version.status, 0);
         QVERIFY(version.out.startsWith(
             QStringLiteral("strumix %1\n").arg(QString::fromLatin1(strumix::kProgramVersion))));
+        QVERIFY(version.out.contains(QStringLiteral("GPL-3.0-or-later")));
     }
 
     void wrong_command_lines_are_refused() {
