@@ -69,14 +69,16 @@ expect_text(share/icons/hicolor/scalable/apps/strumix.svg "<svg ")
 expect_text(share/icons/hicolor/scalable/mimetypes/application-x-strumix-tab.svg "<svg ")
 
 # The manual page, the package's documents, and the program's own answer from the tree.
-expect_text(share/man/man1/strumix.1 "\\-\\-export")
-foreach(doc README.md LICENSE CHANGELOG.md copyright)
+expect_file(share/man/man1/strumix.1.gz)
+foreach(doc README.md changelog.gz copyright)
     expect_file(share/doc/strumix/${doc})
 endforeach()
+expect_text(share/doc/strumix/copyright "License: GPL-3.0-or-later")
 if(EXISTS ${PREFIX}/bin/strumix)
     execute_process(COMMAND ${PREFIX}/bin/strumix --version
                     RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-    if(NOT result EQUAL 0 OR NOT output MATCHES "^strumix ${VERSION}\n")
+    if(NOT result EQUAL 0 OR NOT output MATCHES "^strumix ${VERSION}\n" OR
+       NOT output MATCHES "GPL-3.0-or-later")
         list(APPEND failures "bin/strumix --version: ${output}")
     endif()
     find_program(READELF readelf)
