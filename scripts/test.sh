@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds Strumix and runs every test headless, then the whole suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Checks that every source is formatted, builds Strumix and runs every test headless, then the
+# whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
+# Formatting first: a difference fails the run before anything is built.
+scripts/check_format.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
