@@ -43,6 +43,15 @@ Assembly::Assembly(Questions* questions, const QString& recovery_root, const QSt
     QObject::connect(form1_.get(), &MainWindow::pageDropped, form1_.get(),
                      [this](const QString& path) { flows_->commands().open_path(path); });
     wire_playback();
+    // The history's two entries are there when there is a step to take.
+    QAction* back = form1_->action(QStringLiteral("mnu_step_back"));
+    QAction* forward = form1_->action(QStringLiteral("mnu_step_forward"));
+    auto steps = [this, back, forward] {
+        back->setEnabled(doc_.history().can_step_back());
+        forward->setEnabled(doc_.history().can_step_forward());
+    };
+    QObject::connect(&doc_.history(), &PageHistory::availabilityChanged, form1_.get(), steps);
+    steps();
 }
 
 void Assembly::wire_playback() {

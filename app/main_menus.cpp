@@ -114,6 +114,12 @@ std::vector<MenuEntry> main_menus(MainWindow& window, ToolPalette& tools, Docume
         menu("", "menu_edit", QT_TRANSLATE_NOOP("Menus", "&Edit"), kHelpEditMenu),
         item("menu_edit", "menu_undo", QT_TRANSLATE_NOOP("Menus", "&Undo"),
              {QKeySequence(Qt::Key_Delete)}, [&doc] { doc.menu_undo_Click(); }),
+        // Many steps back and forth, beside the one-level Undo.
+        item("menu_edit", "mnu_step_back", QT_TRANSLATE_NOOP("Menus", "Step &Back"),
+             {QKeySequence(Qt::ALT | Qt::Key_Backspace)}, [&doc] { doc.step_back(); }),
+        item("menu_edit", "mnu_step_forward", QT_TRANSLATE_NOOP("Menus", "Step &Forward"),
+             {QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace)},
+             [&doc] { doc.step_forward(); }),
         item("menu_edit", "mnu_copy", QT_TRANSLATE_NOOP("Menus", "&Copy Image"), {ctrl(Qt::Key_C)},
              [&commands] { commands.mnu_copy_Click(); }),
         item("menu_edit", "mnu_paste_text_tab", QT_TRANSLATE_NOOP("Menus", "&Paste Text Tab"),

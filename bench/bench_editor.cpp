@@ -120,6 +120,49 @@ static void BM_undo(benchmark::State& state) {
 }
 BENCHMARK(BM_undo)->Arg(kStartupPage)->Arg(kLargestPage);
 
+// Edit, Step Back and Step Forward by turns over one step: a number typed, or a revert that
+// changes the page from corner to corner.
+static void step_to_and_fro(benchmark::State& state, const std::function<void(Session&)>& edit) {
+    run(state,
+        [](Session& s) {
+            if (s.doc.history().can_step_back())
+                s.doc.step_back();
+            else
+                s.doc.step_forward();
+        },
+        {.setup = [edit](Session& s) {
+            edit(s);
+            s.doc.history().close_step();
+        }});
+}
+
+static void BM_step_back_forward_number(benchmark::State& state) {
+    step_to_and_fro(state, [](Session& s) {
+        s.doc.start_history();
+        s.key(Qt::Key_7);
+        s.key(Qt::Key_Return);
+    });
+}
+BENCHMARK(BM_step_back_forward_number)->Arg(kStartupPage)->Arg(kLargestPage);
+
+static void BM_step_back_forward_whole_page(benchmark::State& state) {
+    step_to_and_fro(state, [](Session& s) {
+        // Numbers from the first to the last corner, then back to the blank backup.
+        s.tools.location().cursor_home();
+        s.key(Qt::Key_7);
+        s.key(Qt::Key_Return);
+        const LayoutModel& m = s.doc.model();
+        s.tools.location().place(m.last_note_column(m.measures_across - 1),
+                                 m.string_row(m.num_lines - 1, m.num_strings(m.num_lines - 1) - 1));
+        s.key(Qt::Key_7);
+        s.key(Qt::Key_Return);
+        s.doc.history().close_step();
+        s.doc.start_history();
+        s.doc.menu_revert_Click();
+    });
+}
+BENCHMARK(BM_step_back_forward_whole_page)->Arg(kStartupPage)->Arg(kLargestPage);
+
 static void BM_revert_to_backup(benchmark::State& state) {
     run(state, [](Session& s) { s.doc.menu_revert_Click(); });
 }

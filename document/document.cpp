@@ -23,6 +23,25 @@ Document::Document(QObject* parent) : QObject(parent) {
 
 void Document::set_model(const LayoutModel& model) {
     model_ = model;
+    history_.layout_changed();
+    emit modelChanged();
+}
+
+void Document::start_history() { history_.start(); }
+
+void Document::step_back() {
+    BusyPointer busy;
+    take_layout(history_.step_back());
+}
+
+void Document::step_forward() {
+    BusyPointer busy;
+    take_layout(history_.step_forward());
+}
+
+void Document::take_layout(const std::optional<LayoutModel>& layout) {
+    if (!layout || *layout == model_) return;
+    model_ = *layout;
     emit modelChanged();
 }
 
@@ -44,6 +63,7 @@ void Document::start(const LayoutModel& layout) {
     backup_copy_ = page_.picture();
     set_names(QStringLiteral("Untitled"), file_path_);
     mark_kept();
+    start_history();
 }
 
 bool Document::Redraw_pic(QString* error) { return draw_blank_page(page_, model_, error); }
@@ -102,6 +122,7 @@ void Document::recover(const Picture& page, const LayoutModel& model, const QStr
                                  : program_title() + QStringLiteral(" [Untitled]");
     drawn_since_kept_ = true;
     emit namesChanged();
+    start_history();
 }
 
 void Document::take_undo_copy() { undo_copy_ = page_.take_image(); }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include "document/page_history.h"
 #include "files/file_stamp.h"
 #include "page/layout_model.h"
 #include "page/page_picture.h"
@@ -63,6 +64,17 @@ public:
     void menu_undo_Click();
     void menu_revert_Click();
 
+    // --- history ----------------------------------------------------------------------------
+    // Every change of the page, step by step. Save keeps it; a new, opened or recovered page
+    // starts a new one.
+    PageHistory& history() { return history_; }
+    const PageHistory& history() const { return history_; }
+    void start_history();
+    // "Step &Back" and "Step &Forward": the page (and its layout, where a step changed it) as
+    // it was before the last step, or after the next. The page then counts as changed.
+    void step_back();
+    void step_forward();
+
     // --- changed ----------------------------------------------------------------------------
     // Whether the page holds drawing the user would lose, as each moment that asks puts it:
     // before New or Open replaces the page (the undo copy is not the page, or anything was
@@ -100,10 +112,13 @@ signals:
     void kept();
 
 private:
+    void take_layout(const std::optional<LayoutModel>& layout);
+
     PagePicture page_;
     // What the file on disk was when the page was last read from it or written to it.
     FileStamp stamp_;
     LayoutModel model_;
+    PageHistory history_{page_, model_};
     Picture undo_copy_;
     Picture backup_copy_;
     QString file_name_ = QStringLiteral("Untitled");

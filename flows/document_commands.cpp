@@ -62,8 +62,9 @@ void DocumentCommands::menu_new_Click() {
             continue;
         }
         doc_.commit_and_mark_unchanged();
-        // A fresh page: nothing on it is waiting to be saved.
+        // A fresh page: nothing on it is waiting to be saved, and no step leads back.
         doc_.mark_kept();
+        doc_.start_history();
         break;
     }
     tools_.location().cursor_home();
@@ -166,8 +167,12 @@ void DocumentCommands::finish_open(bool opened) {
     adjust_layout(opened ? find_layout(doc_.Picture1().image()) : std::nullopt);
     tools_.location().place_above_page();
     doc_.commit_and_mark_unchanged();
-    // A cancelled file window leaves the old page, with whatever was drawn on it unsaved.
-    if (opened) doc_.mark_kept();
+    // A cancelled file window leaves the old page, with whatever was drawn on it unsaved (and
+    // its history); an opened one starts afresh.
+    if (opened) {
+        doc_.mark_kept();
+        doc_.start_history();
+    }
 }
 
 bool DocumentCommands::menu_save_Click() {

@@ -31,6 +31,7 @@ struct LineProps {
     void set_tuning(int string, const QString& name) {
         tuning[string] = fixed_width(name, kTuningWidth);
     }
+    bool operator==(const LineProps&) const = default;
 };
 
 // The shape of the tab page. Every position on the page (bar lines, note cells, string rows,
@@ -42,6 +43,7 @@ struct LayoutModel {
     std::array<LineProps, 7> line_props;
 
     LayoutModel();
+    bool operator==(const LayoutModel&) const = default;
 
     // The start-up layout: a six-string guitar staff above a four-string bass staff, one
     // measure of 16 notes.

@@ -216,6 +216,14 @@ QRect PageDrawing::and_copy(const QImage& source, QPoint top_left) {
     return note(QRect(top_left, source.size()));
 }
 
+QRect PageDrawing::put(const QImage& source, QPoint top_left) {
+    const QPainter::CompositionMode mode = painter_.compositionMode();
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.drawImage(top_left, source);
+    painter_.setCompositionMode(mode);
+    return note(QRect(top_left, source.size()));
+}
+
 int PageDrawing::advance(const QString& text, TextStyle style) {
     Styles& all = styles();
     const std::lock_guard<std::mutex> hold(all.lock);

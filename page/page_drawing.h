@@ -39,6 +39,8 @@ public:
     // `source` laid on the page with AND: its white (and transparent) pixels leave the page as
     // it is, its black ones ink it.
     QRect and_copy(const QImage& source, QPoint top_left);
+    // `source`'s pixels exactly, in place of the page's under it.
+    QRect put(const QImage& source, QPoint top_left);
 
     const QRect& touched() const { return touched_; }
 

@@ -609,6 +609,14 @@ Bitte verkleinern Sie das Seitenlayout, damit Ihr System das Bild erstellen kann
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
+    <message>
+        <source>Step &amp;Back</source>
+        <translation>Schritt &amp;zurück</translation>
+    </message>
+    <message>
+        <source>Step &amp;Forward</source>
+        <translation>Schritt &amp;vor</translation>
+    </message>
 </context>
 <context>
     <name>NoteReader</name>

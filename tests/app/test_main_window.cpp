@@ -83,7 +83,9 @@ private slots:
                       "zzvhjkgh|-", "menu_set_backup|&Set Backup|F3|",
                       "menu_revert|&Revert to Backup|F4|", "z_bar|-", "menu_quit|E&xit|Ctrl+Q|"}));
         QCOMPARE(entries(form1->menu("menu_edit")),
-                 QStringList({"menu_undo|&Undo|Del|", "mnu_copy|&Copy Image|Ctrl+C|",
+                 QStringList({"menu_undo|&Undo|Del|", "mnu_step_back|Step &Back|Alt+Backspace|",
+                              "mnu_step_forward|Step &Forward|Alt+Shift+Backspace|",
+                              "mnu_copy|&Copy Image|Ctrl+C|",
                               "mnu_paste_text_tab|&Paste Text Tab|Ctrl+Shift+V|", "zhjklkjh|-",
                               "menu_page|&Adjust Layout to Image||", "zxcv|-",
                               "menu_option|Cursor &Motion||"}));
@@ -111,6 +113,24 @@ private slots:
                  QStringList(
                      {"mnu_help_contents|&Contents|F1|", "zdfgfzhhgfgfx|-", "mnu_about|&About||"}));
         QCOMPARE(form1->action("mnu_help_contents")->property("helpContext").toInt(), 1);
+    }
+
+    void step_back_and_forward_from_the_keyboard() {
+        QWidget* page = form1->page();
+        page->setFocus();
+        const QImage opened = program->document().Picture1().image().copy();
+        QVERIFY(!form1->action("mnu_step_back")->isEnabled());
+        QTest::keyClick(page, Qt::Key_7);
+        QTest::keyClick(page, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        const QImage typed = program->document().Picture1().image().copy();
+        QVERIFY(typed != opened);
+        QVERIFY(form1->action("mnu_step_back")->isEnabled());
+        QTest::keyClick(page, Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(program->document().Picture1().image(), opened);
+        QVERIFY(form1->action("mnu_step_forward")->isEnabled());
+        QTest::keyClick(page, Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+        QCOMPARE(program->document().Picture1().image(), typed);
     }
 
     void cursor_motion_items_form_one_exclusive_group() {
