@@ -14,6 +14,7 @@
 #include "document/document.h"
 #include "edit/tool_palette.h"
 #include "flows/user_flows.h"
+#include "page/glyphs.h"
 #include "page/program_facts.h"
 
 namespace strumix {
@@ -70,6 +71,48 @@ MenuEntry separator(const char* parent, const char* name) {
 }
 
 QKeySequence ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
+
+// Insert, Symbols and Slurs: the eight symbols in the strip's order (left to right) on Alt+1 to
+// Alt+8, then
+// the four slurs to the next note.
+void insert_marks(std::vector<MenuEntry>& entries, ToolPalette& tools) {
+    struct SymbolEntry {
+        const char* name;
+        const char* text;
+        ToolId tool;
+    };
+    static const SymbolEntry kSymbols[kSymbolCount] = {
+        {"mnu_symbol_1", QT_TRANSLATE_NOOP("Menus", "&1 Half Bend"), ToolId::HalfBend},
+        {"mnu_symbol_2", QT_TRANSLATE_NOOP("Menus", "&2 Whole Bend"), ToolId::WholeBend},
+        {"mnu_symbol_3", QT_TRANSLATE_NOOP("Menus", "&3 Ghost Bend"), ToolId::GhostBend},
+        {"mnu_symbol_4", QT_TRANSLATE_NOOP("Menus", "&4 Release Bend"), ToolId::ReleaseBend},
+        {"mnu_symbol_5", QT_TRANSLATE_NOOP("Menus", "&5 Vibrato"), ToolId::Vibrato},
+        {"mnu_symbol_6", QT_TRANSLATE_NOOP("Menus", "&6 Trill Picking"), ToolId::Trill},
+        {"mnu_symbol_7", QT_TRANSLATE_NOOP("Menus", "&7 Downward Rake/Sweep"), ToolId::RakeDown},
+        {"mnu_symbol_8", QT_TRANSLATE_NOOP("Menus", "&8 Upward Rake/Sweep"), ToolId::RakeUp}};
+    for (int i = 0; i < kSymbolCount; ++i) {
+        const int symbol = symbol_index(kSymbols[i].tool);
+        entries.push_back(item("menu_marks", kSymbols[i].name, kSymbols[i].text,
+                               {QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i))},
+                               [&tools, symbol] { tools.insert_symbol(symbol); }));
+    }
+    entries.push_back(separator("menu_marks", "z_marks"));
+    struct SlurEntry {
+        const char* name;
+        const char* text;
+        Qt::Key key;
+    };
+    static const SlurEntry kSlurs[kSlurCount] = {
+        {"mnu_slur_hammer", QT_TRANSLATE_NOOP("Menus", "&Hammer to Next Note"), Qt::Key_H},
+        {"mnu_slur_pull", QT_TRANSLATE_NOOP("Menus", "&Pull-Off to Next Note"), Qt::Key_P},
+        {"mnu_slur_both", QT_TRANSLATE_NOOP("Menus", "Hammer &and Pull-Off to Next Note"),
+         Qt::Key_B},
+        {"mnu_slur_slide", QT_TRANSLATE_NOOP("Menus", "&Slide to Next Note"), Qt::Key_S}};
+    for (int i = 0; i < kSlurCount; ++i)
+        entries.push_back(item("menu_marks", kSlurs[i].name, kSlurs[i].text,
+                               {QKeySequence(Qt::CTRL | Qt::ALT | kSlurs[i].key)},
+                               [&tools, i] { tools.insert_slur(i); }));
+}
 
 }  // namespace
 
@@ -163,6 +206,9 @@ std::vector<MenuEntry> main_menus(MainWindow& window, ToolPalette& tools, Docume
         separator("zmenu_insert", "zidhglsd"),
         item("zmenu_insert", "mnu_harmonic", QT_TRANSLATE_NOOP("Menus", "&Harmonic"),
              {ctrl(Qt::Key_H)}, [&tools] { tools.mnu_harmonic_Click(); }),
+        // The symbols and slurs of the tool strip from the keyboard, on the note under the
+        // cursor box (plain Alt+letters open the menus, so the slurs take Ctrl+Alt).
+        menu("zmenu_insert", "menu_marks", QT_TRANSLATE_NOOP("Menus", "S&ymbols and Slurs")),
 
         // The page as shown, never the page itself: every zoom acts on the same page pixels.
         menu("", "menu_view", QT_TRANSLATE_NOOP("Menus", "&View"), kHelpViewMenu),
@@ -205,6 +251,7 @@ std::vector<MenuEntry> main_menus(MainWindow& window, ToolPalette& tools, Docume
              [&window] { window.mnu_about_Click(); }),
     };
     entries.insert(entries.end(), rest.begin(), rest.end());
+    insert_marks(entries, tools);
     return entries;
 }
 

@@ -83,6 +83,10 @@ void MainWindow::create_tool_strip(QWidget* client) {
         button->setProperty("tag", tool.tag);
         button->setToolTip(tool_status_name(tool.tool));
         button->setStatusTip(tool_status_name(tool.tool));
+        // A screen reader names the button as the status box names its tool.
+        button->setAccessibleName(tool_status_name(tool.tool));
+        button->setAccessibleDescription(
+            QCoreApplication::translate("MainWindow", "Tool: %1").arg(tool_status_name(tool.tool)));
         button->setIcon(program_icon(tool.icon));
         button->setIconSize(tool.tool == ToolId::Numbers ? QSize(18, 18) : QSize(32, 32));
         button->setAutoRaise(true);

@@ -6,6 +6,7 @@
 #include "edit/edit_host.h"
 #include "edit/page_title.h"
 #include "edit/tool_table.h"
+#include "notes/notes_model.h"
 #include "page/glyphs.h"
 
 namespace strumix {
@@ -144,6 +145,43 @@ bool ToolPalette::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void ToolPalette::mnu_harmonic_Click() { numbers_.insert_harmonic(); }
+
+// The note cell under the cursor box, in page pixels.
+static QRect box_cell(const CursorBox& box) {
+    return QRect(int(box.left() * kColumnPixels), int(box.top() * kRowPixels), 2 * kColumnPixels,
+                 kRowPixels);
+}
+
+void ToolPalette::insert_symbol(int index) {
+    if (index < 0 || index >= kSymbolCount) return;
+    const QRect cell = box_cell(cursor_);
+    btn_bend_Click(index);
+    Picture1_DragDrop(QPointF(cell.topLeft() + kEntryMiddle + kSymbolPreferred));
+}
+
+void ToolPalette::insert_slur(int index) {
+    if (index < 0 || index >= kSlurCount) return;
+    const QRect cell = box_cell(cursor_);
+    const LayoutModel& m = doc_.model();
+    // The next note column of the same system: the next note, or the next measure's first.
+    const int column = int(cursor_.left());
+    std::optional<int> next;
+    for (int measure = 0; measure < m.measures_across && !next; ++measure)
+        for (int note = 0; note < m.notes_per_measure && !next; ++note)
+            if (m.note_column(measure, note) > column) next = m.note_column(measure, note);
+    if (!next) return;
+    const QPoint press = cell.topLeft() + QPoint(6, 5);
+    const QPoint release(*next * kColumnPixels + 6, press.y());
+    const double left = cursor_.left();
+    const double top = cursor_.top();
+    pic_tool_Click(index);
+    Picture1_MouseDown(Qt::LeftButton, QPointF(press));
+    Picture1_MouseMove(QPointF(release));
+    Picture1_MouseUp(QPointF(release));
+    // Back to typing, the box where it was.
+    btn_mode_Click(0);
+    cursor_.place(left, top);
+}
 
 void ToolPalette::mnu_title_Click() { insert_page_title(doc_, host_, state_.unit); }
 

@@ -72,6 +72,11 @@ public:
     bool Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     void mnu_harmonic_Click();
+    // Insert, a symbol or a slur from the keyboard, on the note under the cursor box: the
+    // symbol dropped where the note reader gives it to that note, the slur dragged from the
+    // note to the next note column of its string, each as the mouse would draw it.
+    void insert_symbol(int index);
+    void insert_slur(int index);
     void mnu_title_Click();
     // The view back at the top of the page, as after an open.
     void show_page_top();

@@ -30,6 +30,9 @@ struct CellPlace {
 // A symbol marks the written note whose entry's middle (this far from the cell's top-left
 // corner, in pixels) is nearest its own middle, within kSymbolReach pixels.
 inline constexpr QPoint kEntryMiddle(6, 7);
+// Where a symbol looks best and is read as its note's: its middle a little right of the note's
+// middle and over it (from the note's middle, in pixels).
+inline constexpr QPoint kSymbolPreferred(5, -11);
 inline constexpr int kSymbolReach = 24;
 
 // The eight notation symbols, in the order of their pictures and tool indices.

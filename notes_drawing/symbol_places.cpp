@@ -12,8 +12,6 @@ namespace {
 
 // How far from its note's middle a symbol's middle is put: a pixel inside the reach.
 constexpr int kReach = kSymbolReach - 1;
-// Where a symbol looks best: a little right of its note's middle and over it.
-const QPoint kPreferred(5, -11);
 
 const std::vector<QPoint>& glyph_ink(int symbol) {
     static const std::array<std::vector<QPoint>, kSymbolCount> ink = [] {
@@ -41,8 +39,8 @@ const std::vector<QPoint>& offsets() {
             for (int dx = -kReach; dx <= kReach; dx += 2)
                 if (dx * dx + dy * dy <= kReach * kReach) found.push_back(QPoint(dx, dy));
         std::stable_sort(found.begin(), found.end(), [](QPoint a, QPoint b) {
-            const QPoint da = a - kPreferred;
-            const QPoint db = b - kPreferred;
+            const QPoint da = a - kSymbolPreferred;
+            const QPoint db = b - kSymbolPreferred;
             return da.x() * da.x() + da.y() * da.y() < db.x() * db.x() + db.y() * db.y();
         });
         return found;

@@ -430,6 +430,10 @@ Bitte verkleinern Sie das Seitenlayout, damit Ihr System das Bild erstellen kann
         <source>Staff &amp;%1</source>
         <translation>Notensystem &amp;%1</translation>
     </message>
+    <message>
+        <source>Tool: %1</source>
+        <translation>Werkzeug: %1</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -616,6 +620,58 @@ Bitte verkleinern Sie das Seitenlayout, damit Ihr System das Bild erstellen kann
     <message>
         <source>Step &amp;Forward</source>
         <translation>Schritt &amp;vor</translation>
+    </message>
+    <message>
+        <source>&amp;1 Half Bend</source>
+        <translation>&amp;1 Halbes Bending</translation>
+    </message>
+    <message>
+        <source>&amp;2 Whole Bend</source>
+        <translation>&amp;2 Ganzes Bending</translation>
+    </message>
+    <message>
+        <source>&amp;3 Ghost Bend</source>
+        <translation>&amp;3 Ghost-Bending</translation>
+    </message>
+    <message>
+        <source>&amp;4 Release Bend</source>
+        <translation>&amp;4 Release-Bending</translation>
+    </message>
+    <message>
+        <source>&amp;5 Vibrato</source>
+        <translation>&amp;5 Vibrato</translation>
+    </message>
+    <message>
+        <source>&amp;6 Trill Picking</source>
+        <translation>&amp;6 Tremolo-Picking</translation>
+    </message>
+    <message>
+        <source>&amp;7 Downward Rake/Sweep</source>
+        <translation>&amp;7 Rake/Sweep abwärts</translation>
+    </message>
+    <message>
+        <source>&amp;8 Upward Rake/Sweep</source>
+        <translation>&amp;8 Rake/Sweep aufwärts</translation>
+    </message>
+    <message>
+        <source>&amp;Hammer to Next Note</source>
+        <translation>&amp;Hammer-on zur nächsten Note</translation>
+    </message>
+    <message>
+        <source>&amp;Pull-Off to Next Note</source>
+        <translation>&amp;Pull-off zur nächsten Note</translation>
+    </message>
+    <message>
+        <source>Hammer &amp;and Pull-Off to Next Note</source>
+        <translation>Hammer-on &amp;und Pull-off zur nächsten Note</translation>
+    </message>
+    <message>
+        <source>&amp;Slide to Next Note</source>
+        <translation>&amp;Slide zur nächsten Note</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols and Slurs</source>
+        <translation>S&amp;ymbole und Bögen</translation>
     </message>
 </context>
 <context>

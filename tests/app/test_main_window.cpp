@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -96,9 +97,21 @@ private slots:
                          "menu_cr_4|Diagonal Do&wn|Ctrl+X|", "z2|-",
                          "menu_cr_refresh|Re&fresh|Ctrl+R|", "mnu_follow|&Follow Cusror|Ctrl+F|",
                          "z1|-", "option_save_settings|Sa&ve Settings on Exit||checked"}));
-        QCOMPARE(entries(form1->menu("zmenu_insert")),
-                 QStringList(
-                     {"mnu_title|&Page Title||", "zidhglsd|-", "mnu_harmonic|&Harmonic|Ctrl+H|"}));
+        QCOMPARE(
+            entries(form1->menu("zmenu_insert")),
+            QStringList({"mnu_title|&Page Title||", "zidhglsd|-", "mnu_harmonic|&Harmonic|Ctrl+H|",
+                         "menu_marks|S&ymbols and Slurs||"}));
+        QCOMPARE(
+            entries(form1->menu("menu_marks")),
+            QStringList({"mnu_symbol_1|&1 Half Bend|Alt+1|", "mnu_symbol_2|&2 Whole Bend|Alt+2|",
+                         "mnu_symbol_3|&3 Ghost Bend|Alt+3|", "mnu_symbol_4|&4 Release Bend|Alt+4|",
+                         "mnu_symbol_5|&5 Vibrato|Alt+5|", "mnu_symbol_6|&6 Trill Picking|Alt+6|",
+                         "mnu_symbol_7|&7 Downward Rake/Sweep|Alt+7|",
+                         "mnu_symbol_8|&8 Upward Rake/Sweep|Alt+8|", "z_marks|-",
+                         "mnu_slur_hammer|&Hammer to Next Note|Ctrl+Alt+H|",
+                         "mnu_slur_pull|&Pull-Off to Next Note|Ctrl+Alt+P|",
+                         "mnu_slur_both|Hammer &and Pull-Off to Next Note|Ctrl+Alt+B|",
+                         "mnu_slur_slide|&Slide to Next Note|Ctrl+Alt+S|"}));
         QCOMPARE(entries(form1->menu("menu_view")),
                  QStringList({"mnu_zoom_in|Zoom &In|Ctrl++|", "mnu_zoom_out|Zoom &Out|Ctrl+-|",
                               "mnu_actual_size|&Actual Size|Ctrl+0|", "mnu_fit_page|&Fit Page||"}));
@@ -113,6 +126,20 @@ private slots:
                  QStringList(
                      {"mnu_help_contents|&Contents|F1|", "zdfgfzhhgfgfx|-", "mnu_about|&About||"}));
         QCOMPARE(form1->action("mnu_help_contents")->property("helpContext").toInt(), 1);
+    }
+
+    void every_tool_button_is_named_for_a_screen_reader() {
+        QStringList names;
+        for (const ToolButtonEntry& tool : tool_strip()) {
+            QToolButton* button = form1->tool_button(tool.name);
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
+            QVERIFY(reader);
+            QCOMPARE(reader->text(QAccessible::Name), tool_status_name(tool.tool));
+            QVERIFY(reader->text(QAccessible::Description).contains(tool_status_name(tool.tool)));
+            names << reader->text(QAccessible::Name);
+        }
+        QCOMPARE(names.size(), 14);
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 14);
     }
 
     void step_back_and_forward_from_the_keyboard() {
@@ -131,6 +158,12 @@ private slots:
         QVERIFY(form1->action("mnu_step_forward")->isEnabled());
         QTest::keyClick(page, Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
         QCOMPARE(program->document().Picture1().image(), typed);
+        // A symbol and a slur from the keyboard reach the page through the window.
+        QTest::keyClick(page, Qt::Key_1, Qt::AltModifier);
+        const QImage bent = program->document().Picture1().image().copy();
+        QVERIFY(bent != typed);
+        QTest::keyClick(page, Qt::Key_H, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(program->document().Picture1().image() != bent);
     }
 
     void cursor_motion_items_form_one_exclusive_group() {
