@@ -168,6 +168,13 @@ std::vector<MenuEntry> main_menus(MainWindow& window, ToolPalette& tools, Docume
         item("menu_edit", "mnu_paste_text_tab", QT_TRANSLATE_NOOP("Menus", "&Paste Text Tab"),
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
              [&commands] { commands.mnu_paste_text_tab_Click(); }),
+        // Measures and riffs moved as blocks of cells; Ctrl+C stays the whole page's picture.
+        item("menu_edit", "mnu_cut_notes", QT_TRANSLATE_NOOP("Menus", "Cu&t Notes"),
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X)}, [&tools] { tools.cut_notes(); }),
+        item("menu_edit", "mnu_copy_notes", QT_TRANSLATE_NOOP("Menus", "Cop&y Notes"),
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, [&tools] { tools.copy_notes(); }),
+        item("menu_edit", "mnu_paste_notes", QT_TRANSLATE_NOOP("Menus", "&Paste Notes"),
+             {ctrl(Qt::Key_V)}, [&tools] { tools.paste_notes(); }),
         separator("menu_edit", "zhjklkjh"),
         item("menu_edit", "menu_page", QT_TRANSLATE_NOOP("Menus", "&Adjust Layout to Image"), {},
              [&commands] { commands.menu_page_Click(); }),

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "document/document.h"
 #include "edit/tool_palette.h"
@@ -136,6 +137,10 @@ void PageWidget::follow_overlay() {
     QRegion dirty;
     if (box_visible_) dirty += outline(box_shown_);
     if (line_visible_) dirty += line_span(line_shown_);
+    if (selection_visible_) dirty += selection_shown_;
+    selection_visible_ = overlay.selection_visible;
+    selection_shown_ = overlay.selection;
+    if (selection_visible_) dirty += selection_shown_;
     box_visible_ = overlay.box_visible;
     box_shown_ = overlay.box;
     line_visible_ = overlay.line1_visible;
@@ -182,6 +187,14 @@ void PageWidget::paintEvent(QPaintEvent* event) {
         const QRegion outside = QRegion(part) - QRegion(to_widget(image.rect()));
         for (const QRect& blank : outside) painter.fillRect(blank, Qt::white);
     }
+    // The chosen cells, tinted over the page and outlined, as the cursor box is shown over it.
+    if (selection_visible_) {
+        painter.setClipRegion(event->region());
+        const QRect shown = to_widget(selection_shown_);
+        painter.fillRect(shown, QColor(51, 102, 204, 60));
+        painter.setPen(QPen(QColor(51, 102, 204), 1, Qt::DashLine));
+        painter.drawRect(shown.adjusted(0, 0, -1, -1));
+    }
     // The bands cover the same page pixels as at actual size, enlarged with the page.
     if (box_visible_) {
         for (const QRect& edge : scaled(outline(box_shown_), zoom_)) {
@@ -216,14 +229,23 @@ void PageWidget::set_play_marker(const QRect& page_pixels) {
 
 void PageWidget::mousePressEvent(QMouseEvent* event) {
     emit pressed();
+    // Shift+drag with number entry chooses cells, as Shift with the arrows does.
+    selecting_ = event->button() == Qt::LeftButton && event->modifiers() & Qt::ShiftModifier &&
+                 tools_.choose_cells(to_page_pixels(event->position()), true);
+    if (selecting_) return;
     tools_.Picture1_MouseDown(event->button(), to_page_pixels(event->position()));
 }
 
 void PageWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (selecting_) {
+        tools_.choose_cells(to_page_pixels(event->position()), false);
+        return;
+    }
     tools_.Picture1_MouseMove(to_page_pixels(event->position()));
 }
 
 void PageWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (std::exchange(selecting_, false)) return;
     tools_.Picture1_MouseUp(to_page_pixels(event->position()));
 }
 

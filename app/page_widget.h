@@ -82,6 +82,9 @@ private:
     QRect box_shown_;
     QLine line_shown_;
     bool box_visible_ = false;
+    QRect selection_shown_;
+    bool selection_visible_ = false;
+    bool selecting_ = false;  // a Shift+drag choosing cells
     bool line_visible_ = false;
     int zoom_ = 1;
     int wheel_angle_ = 0;    // a touchpad's small wheel steps, gathered into whole notches

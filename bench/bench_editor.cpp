@@ -163,6 +163,31 @@ static void BM_step_back_forward_whole_page(benchmark::State& state) {
 }
 BENCHMARK(BM_step_back_forward_whole_page)->Arg(kStartupPage)->Arg(kLargestPage);
 
+// Edit, Paste Notes: the first staff's first measure, copied, put down on the next measure
+// (or on itself where the page has one measure across).
+static void BM_paste_measure(benchmark::State& state) {
+    run(state,
+        [](Session& s) {
+            const LayoutModel& m = s.doc.model();
+            s.tools.location().place(m.note_column(m.measures_across > 1 ? 1 : 0, 0),
+                                     m.string_row(0, 0));
+            s.tools.paste_notes();
+        },
+        {.setup = [](Session& s) {
+            const LayoutModel& m = s.doc.model();
+            s.tools.location().place(m.note_column(0, 0), m.string_row(0, 0));
+            s.key(Qt::Key_5);
+            s.key(Qt::Key_Return);
+            s.tools.location().place(m.note_column(0, 0), m.string_row(0, 0));
+            for (int n = 1; n < m.notes_per_measure; ++n)
+                s.tools.Picture1_KeyDown(Qt::Key_Right, Qt::ShiftModifier);
+            for (int string = 1; string < m.num_strings(0); ++string)
+                s.tools.Picture1_KeyDown(Qt::Key_Down, Qt::ShiftModifier);
+            s.tools.copy_notes();
+        }});
+}
+BENCHMARK(BM_paste_measure)->Arg(kStartupPage)->Arg(kLargestPage);
+
 static void BM_revert_to_backup(benchmark::State& state) {
     run(state, [](Session& s) { s.doc.menu_revert_Click(); });
 }

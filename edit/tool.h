@@ -26,6 +26,8 @@ struct Overlay {
     bool box_visible = false;
     QLine line1;  // the slur line `line1`
     bool line1_visible = false;
+    QRect selection;  // the cells chosen for Cut, Copy and Paste Notes, in page pixels
+    bool selection_visible = false;
 };
 
 // The slide tool's draw options "&Arc", "&Line" and "&Letter".

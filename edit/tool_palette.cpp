@@ -1,8 +1,11 @@
 #include "edit/tool_palette.h"
 
 #include <QCoreApplication>
+#include <cmath>
 
+#include "document/clipboard_copy.h"
 #include "document/document.h"
+#include "edit/block_text.h"
 #include "edit/edit_host.h"
 #include "edit/page_title.h"
 #include "edit/tool_table.h"
@@ -31,6 +34,10 @@ ToolPalette::ToolPalette(Document& document, EditHost& host, QObject* parent)
       carry_(context(), numbers_) {
     for (int kind = 0; kind < kSlurCount; ++kind)
         slurs_[kind] = std::make_unique<SlurTool>(context(), kind);
+    // The box moved any other way than to grow the selection: the selection goes.
+    connect(&cursor_, &CursorBox::changed, this, [this] {
+        if (!growing_) drop_selection();
+    });
 }
 
 ToolPalette::~ToolPalette() = default;
@@ -141,7 +148,97 @@ void ToolPalette::Picture1_MouseUp(QPointF at) {
 }
 
 bool ToolPalette::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    return numbers_.Picture1_KeyDown(key, modifiers);
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    // Shift with an arrow moves the box as the arrow alone does, and grows the selection from
+    // where the box was; any other move, and Escape, let the selection go.
+    const bool growing =
+        arrow && modifiers.testFlag(Qt::ShiftModifier) && state_.current_tool == ToolId::Numbers;
+    const bool chosen = anchor_.has_value();
+    if (growing && !anchor_) anchor_ = QPoint(int(cursor_.left()), int(cursor_.top()));
+    if (!growing && (arrow || key == Qt::Key_Escape)) drop_selection();
+    // Escape that let a selection go is answered here; otherwise it goes on as before.
+    if (key == Qt::Key_Escape) return chosen;
+    growing_ = growing;
+    const bool taken = numbers_.Picture1_KeyDown(key, modifiers);
+    growing_ = false;
+    if (growing) show_selection();
+    return taken;
+}
+
+std::optional<CellSpan> ToolPalette::selection() const {
+    if (!anchor_) return std::nullopt;
+    return CellSpan::between(anchor_->x(), anchor_->y(), int(cursor_.left()), int(cursor_.top()));
+}
+
+void ToolPalette::show_selection() {
+    const std::optional<CellSpan> span = selection();
+    overlay_.selection_visible = span.has_value();
+    overlay_.selection = span ? span_pixels(doc_.model(), *span) : QRect();
+    emit overlayChanged();
+}
+
+bool ToolPalette::choose_cells(QPointF at, bool begin) {
+    if (state_.current_tool != ToolId::Numbers) return false;
+    const LayoutModel& m = doc_.model();
+    // The note column whose cell is nearest, and the row under the pointer.
+    std::optional<int> column;
+    for (int measure = 0; measure < m.measures_across; ++measure)
+        for (int note = 0; note < m.notes_per_measure; ++note) {
+            const int c = m.note_column(measure, note);
+            const double middle = (c + 1) * kColumnPixels;
+            if (!column ||
+                std::abs(middle - at.x()) < std::abs((*column + 1) * kColumnPixels - at.x()))
+                column = c;
+        }
+    const int row = int(at.y()) / kRowPixels;
+    if (!column || row < m.first_row(0) || row > m.last_row(m.num_lines - 1)) return !begin;
+    if (begin) drop_selection();
+    growing_ = true;
+    cursor_.place(*column, row);
+    growing_ = false;
+    if (begin) anchor_ = QPoint(*column, row);
+    show_selection();
+    return true;
+}
+
+void ToolPalette::drop_selection() {
+    if (!anchor_) return;
+    anchor_.reset();
+    show_selection();
+}
+
+void ToolPalette::copy_notes() {
+    const std::optional<CellSpan> span = selection();
+    if (!span) return;
+    block_ = copy_block(doc_.Picture1(), doc_.model(), *span);
+    QString error;
+    put_on_clipboard(block_->pixels, block_text(doc_.Picture1().image(), doc_.model(), *span),
+                     &error);
+}
+
+void ToolPalette::cut_notes() {
+    const std::optional<CellSpan> span = selection();
+    if (!span) return;
+    copy_notes();
+    doc_.take_undo_copy();
+    clear_block(doc_.Picture1(), doc_.model(), *span);
+    drop_selection();
+}
+
+void ToolPalette::paste_notes() {
+    if (!block_) return;
+    drop_selection();
+    doc_.take_undo_copy();
+    const int left_out = paste_block(doc_.Picture1(), doc_.model(), *block_, int(cursor_.left()),
+                                     int(cursor_.top()));
+    if (left_out > 0)
+        host_.message(QCoreApplication::translate(
+                          "ToolPalette",
+                          "The staff has fewer strings than the block: %n string(s) of it "
+                          "were left out.",
+                          nullptr, left_out),
+                      QString(), MessageIcon::Information);
 }
 
 void ToolPalette::mnu_harmonic_Click() { numbers_.insert_harmonic(); }

@@ -9,6 +9,7 @@
 
 #include "edit/cursor_box.h"
 #include "edit/erase_tool.h"
+#include "edit/note_block.h"
 #include "edit/number_entry.h"
 #include "edit/slur_tool.h"
 #include "edit/symbol_carry.h"
@@ -77,6 +78,22 @@ public:
     // note to the next note column of its string, each as the mouse would draw it.
     void insert_symbol(int index);
     void insert_slur(int index);
+
+    // The cells chosen by Shift with the arrows: from where the box stood when Shift was first
+    // held to where it stands now. Nothing while none are chosen.
+    std::optional<CellSpan> selection() const;
+    void drop_selection();
+    // Shift+drag with number entry: the box to the note cell under `at` (page pixels), and
+    // the selection from where the drag began (`begin`) to it. False when number entry is not
+    // in use or `at` is on no note cell.
+    bool choose_cells(QPointF at, bool begin);
+    // Edit, "Cu&t Notes", "Cop&y Notes" and "&Paste Notes": the chosen cells' pixels taken as a
+    // block (onto the clipboard too, as a picture and as text tab), and put down with its first
+    // cell at the cursor box.
+    void cut_notes();
+    void copy_notes();
+    void paste_notes();
+    bool has_block() const { return block_.has_value(); }
     void mnu_title_Click();
     // The view back at the top of the page, as after an open.
     void show_page_top();
@@ -91,6 +108,7 @@ private:
     // The tool that takes the page's mouse, or none (number entry places nothing by mouse).
     Tool* tool_in_use();
     void cancel_drags();
+    void show_selection();
 
     Document& doc_;
     EditHost& host_;
@@ -103,6 +121,10 @@ private:
     EraseTool erase_;
     std::array<std::unique_ptr<SlurTool>, kSlurCount> slurs_;
     SymbolCarry carry_;
+
+    std::optional<QPoint> anchor_;  // the box's column and row where the selection began
+    bool growing_ = false;          // the box moves to grow the selection
+    std::optional<NoteBlock> block_;
 };
 
 }  // namespace strumix

@@ -673,6 +673,18 @@ Bitte verkleinern Sie das Seitenlayout, damit Ihr System das Bild erstellen kann
         <source>S&amp;ymbols and Slurs</source>
         <translation>S&amp;ymbole und Bögen</translation>
     </message>
+    <message>
+        <source>Cu&amp;t Notes</source>
+        <translation>Noten aus&amp;schneiden</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Notes</source>
+        <translation>Noten k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Notes</source>
+        <translation>Noten e&amp;infügen</translation>
+    </message>
 </context>
 <context>
     <name>NoteReader</name>
@@ -1034,6 +1046,13 @@ Bitte verkleinern Sie das Seitenlayout, damit Ihr System das Bild erstellen kann
     <message>
         <source>Selected Tool: </source>
         <translation>Werkzeug: </translation>
+    </message>
+    <message numerus="yes">
+        <source>The staff has fewer strings than the block: %n string(s) of it were left out.</source>
+        <translation>
+            <numerusform>Das Notensystem hat weniger Saiten als der Block: %n Saite davon wurde ausgelassen.</numerusform>
+            <numerusform>Das Notensystem hat weniger Saiten als der Block: %n Saiten davon wurden ausgelassen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -83,13 +83,16 @@ private slots:
                       "mnu_print|&Print...|Ctrl+P|", "mnu_print_preview|Print Pre&view...||",
                       "zzvhjkgh|-", "menu_set_backup|&Set Backup|F3|",
                       "menu_revert|&Revert to Backup|F4|", "z_bar|-", "menu_quit|E&xit|Ctrl+Q|"}));
-        QCOMPARE(entries(form1->menu("menu_edit")),
-                 QStringList({"menu_undo|&Undo|Del|", "mnu_step_back|Step &Back|Alt+Backspace|",
-                              "mnu_step_forward|Step &Forward|Alt+Shift+Backspace|",
-                              "mnu_copy|&Copy Image|Ctrl+C|",
-                              "mnu_paste_text_tab|&Paste Text Tab|Ctrl+Shift+V|", "zhjklkjh|-",
-                              "menu_page|&Adjust Layout to Image||", "zxcv|-",
-                              "menu_option|Cursor &Motion||"}));
+        QCOMPARE(
+            entries(form1->menu("menu_edit")),
+            QStringList(
+                {"menu_undo|&Undo|Del|", "mnu_step_back|Step &Back|Alt+Backspace|",
+                 "mnu_step_forward|Step &Forward|Alt+Shift+Backspace|",
+                 "mnu_copy|&Copy Image|Ctrl+C|", "mnu_paste_text_tab|&Paste Text Tab|Ctrl+Shift+V|",
+                 "mnu_cut_notes|Cu&t Notes|Ctrl+Shift+X|",
+                 "mnu_copy_notes|Cop&y Notes|Ctrl+Shift+C|", "mnu_paste_notes|&Paste Notes|Ctrl+V|",
+                 "zhjklkjh|-", "menu_page|&Adjust Layout to Image||", "zxcv|-",
+                 "menu_option|Cursor &Motion||"}));
         QCOMPARE(
             entries(form1->menu("menu_option")),
             QStringList({"menu_cr_0|&Up|Ctrl+A|", "menu_cr_1|&Down|Ctrl+Z|",
