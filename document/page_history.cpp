@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <algorithm>
+#include <cstring>
 
 #include "page/page_copy.h"
 
@@ -30,6 +31,18 @@ QRect differing(const QImage& a, const QImage& b, const QRect& rect) {
         right = std::max(right, last);
     }
     return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Lays `pixels` into the history's own picture of the page at `at`, row by row: nothing else
+// draws on it, so no painter is needed.
+void lay(QImage& shadow, const QImage& pixels, QPoint at) {
+    const QRect rect = QRect(at, pixels.size()) & shadow.rect();
+    const std::size_t bytes = std::size_t(rect.width()) * sizeof(QRgb);
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        std::memcpy(reinterpret_cast<QRgb*>(shadow.scanLine(y)) + rect.left(),
+                    reinterpret_cast<const QRgb*>(pixels.constScanLine(y - at.y())) +
+                        (rect.left() - at.x()),
+                    bytes);
 }
 
 }  // namespace
@@ -100,7 +113,7 @@ void PageHistory::close_step() {
                 return emit availabilityChanged();
             }
         } else {
-            PageDrawing(shadow_).put(step.after, step.rect.topLeft());
+            lay(shadow_, step.after, step.rect.topLeft());
         }
     }
     dirty_ = QRect();
@@ -138,7 +151,7 @@ std::optional<LayoutModel> PageHistory::take(const Step& step, bool forward) {
         shadow_ = copy_pixels(pixels);
     } else if (!step.rect.isEmpty()) {
         page_.draw([&](PageDrawing& drawing) { drawing.put(pixels, step.rect.topLeft()); });
-        PageDrawing(shadow_).put(pixels, step.rect.topLeft());
+        lay(shadow_, pixels, step.rect.topLeft());
     }
     applying_ = false;
     const std::optional<LayoutModel>& layout = forward ? step.layout_after : step.layout_before;

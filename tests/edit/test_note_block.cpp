@@ -87,6 +87,21 @@ private slots:
         QVERIFY(!s.tools.Picture1_KeyDown(Qt::Key_Escape, Qt::NoModifier));
     }
 
+    void a_shift_drag_chooses_cells_as_the_arrows_do() {
+        EditorSession s;
+        const LayoutModel& m = s.doc.model();
+        const QPointF from = QPointF(m.note_cell(0, 1, 0, 2).center());
+        const QPointF to = QPointF(m.note_cell(0, 3, 0, 5).center()) + QPointF(3, 0);
+        QVERIFY(s.tools.choose_cells(from, true));
+        QVERIFY(s.tools.choose_cells(to, false));
+        QCOMPARE(*s.tools.selection(), (CellSpan{m.note_column(0, 2), m.note_column(0, 5),
+                                                 m.string_row(0, 1), m.string_row(0, 3)}));
+        QCOMPARE(s.box().left(), double(m.note_column(0, 5)));
+        // Only while number entry is in use.
+        s.tools.btn_edit_Click();
+        QVERIFY(!s.tools.choose_cells(from, true));
+    }
+
     void a_measure_copied_and_pasted_is_the_same_pixels_and_the_same_notes() {
         EditorSession s;
         s.relayout(1, 6, 2);
