@@ -15,6 +15,9 @@ inline constexpr char kProgramLicence[] = QT_TRANSLATE_NOOP(
     "Licence",
     "Free software under the GNU General Public License, version 3 or any later version "
     "(GPL-3.0-or-later). There is no warranty.");
+// The same in the few words the About box has room for.
+inline constexpr char kProgramLicenceShort[] =
+    QT_TRANSLATE_NOOP("Licence", "Free software, GPL-3.0-or-later");
 
 // Help context numbers of the windows and menus: the topics of the help file.
 inline constexpr int kHelpContents = 1;

@@ -75,7 +75,7 @@ TitleWindow::TitleWindow(QWidget* parent)
     about_text_->setText(QCoreApplication::translate("TitleWindow", "Version %1 on Qt %2\n%3")
                              .arg(QString::fromLatin1(kProgramVersion),
                                   QString::fromLatin1(qVersion()),
-                                  QCoreApplication::translate("Licence", kProgramLicence)));
+                                  QCoreApplication::translate("Licence", kProgramLicenceShort)));
     about_text_->hide();
 
     set_help_context(this, kHelpTitleWindow);

@@ -375,6 +375,10 @@ Bitte verkleinern Sie das Seitenlayout, damit Ihr System das Bild erstellen kann
         <source>Free software under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). There is no warranty.</source>
         <translation>Freie Software unter der GNU General Public License, Version 3 oder jede spätere Version (GPL-3.0-or-later). Es gibt keine Gewährleistung.</translation>
     </message>
+    <message>
+        <source>Free software, GPL-3.0-or-later</source>
+        <translation>Freie Software, GPL-3.0-or-later</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

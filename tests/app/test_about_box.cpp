@@ -52,6 +52,10 @@ void TestAboutBox::about_twice_starts_fresh_each_time() {
         QVERIFY(about->box_about()->isVisible());
         QVERIFY(about->box_about()->text().contains(QString::fromLatin1(kProgramVersion)));
         QVERIFY(about->box_about()->text().contains(QString::fromLatin1(qVersion())));
+        // The licence is named, and the box's lines all fit in it.
+        QVERIFY(about->box_about()->text().contains(QStringLiteral("GPL-3.0-or-later")));
+        QLabel* text = about->box_about();
+        QVERIFY(text->heightForWidth(text->width()) <= text->height());
 
         QApplication::setActiveWindow(about);
         QTest::mouseClick(about->btn_bend(), Qt::LeftButton);
