@@ -95,6 +95,29 @@ bool page_sound(const PageNotes& notes, const MusicChoices& music, bool flac, QB
     return !file->isEmpty();
 }
 
+// The page as PNG stores it smallest without losing a pixel: one bit a pixel when it is black
+// and white only, a grey level when every pixel is grey, colour otherwise.
+QImage png_picture(const QImage& page) {
+    const QImage rgb = page.convertToFormat(QImage::Format_RGB32);
+    bool grey = true;
+    bool two_tone = true;
+    for (int y = 0; y < rgb.height() && grey; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb pixel = row[x] & 0xffffff;
+            if (pixel == 0 || pixel == 0xffffff) continue;
+            two_tone = false;
+            if (qRed(pixel) != qGreen(pixel) || qGreen(pixel) != qBlue(pixel)) {
+                grey = false;
+                break;
+            }
+        }
+    }
+    if (two_tone) return rgb.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    if (grey) return rgb.convertToFormat(QImage::Format_Grayscale8);
+    return rgb;
+}
+
 }  // namespace
 
 bool export_page(const QString& path, const QImage& page, const std::optional<LayoutModel>& layout,
@@ -105,7 +128,7 @@ bool export_page(const QString& path, const QImage& page, const std::optional<La
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("png")) {
-        if (!page.save(&buffer, "PNG")) {
+        if (!png_picture(page).save(&buffer, "PNG")) {
             *error =
                 QCoreApplication::translate("PageExport", "The page could not be written as PNG.");
             return false;
