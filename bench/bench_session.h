@@ -4,8 +4,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -128,6 +130,12 @@ inline std::function<void()> write_fsync_rename(qint64 bytes, const QString& pat
         if (::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData()) !=
             0)
             qFatal("raw rename");
+        // The folder flushed too, so that the renamed file survives a power cut, as a save's is.
+        const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                                  O_RDONLY | O_DIRECTORY);
+        if (folder < 0) qFatal("raw folder");
+        ::fsync(folder);
+        ::close(folder);
     };
 }
 
