@@ -143,6 +143,7 @@ void MainWindow::create_view(QWidget* client) {
     page_->setProperty("tag", QStringLiteral("Tab Page  "));
     page_->setGeometry(twips_rect(0, 0, 8580, 3285));
     connect(page_, &PageWidget::zoomWheel, this, [this](int steps) { set_zoom(zoom() + steps); });
+    connect(page_, &PageWidget::scrollWheel, this, &MainWindow::scroll_view);
 
     hscroll_ = new QScrollBar(Qt::Horizontal, client);
     hscroll_->setObjectName(QStringLiteral("hscroll"));
@@ -263,6 +264,18 @@ int MainWindow::zoom() const { return page_->zoom(); }
 void MainWindow::set_zoom(int zoom) {
     page_->set_zoom(zoom);
     const int shown = page_->zoom();
+    // The horizontal bar as at actual size (0 to 100, steps of 1 and 10) at 1 x, and finer in
+    // proportion when zoomed, so that a step moves a part of the view and not a screen. It
+    // keeps its place along the page.
+    {
+        const QSignalBlocker block(hscroll_);
+        const int maximum = 100 * shown;
+        const int value = int(
+            std::lround(double(hscroll_->value()) * maximum / std::max(1, hscroll_->maximum())));
+        hscroll_->setRange(0, maximum);
+        hscroll_->setPageStep(10 * shown);
+        hscroll_->setValue(value);
+    }
     if (QAction* in = action("mnu_zoom_in")) in->setEnabled(shown < kMaxZoom);
     if (QAction* out = action("mnu_zoom_out")) out->setEnabled(shown > kMinZoom);
     form_resize();
@@ -286,6 +299,7 @@ ViewInput MainWindow::view_input() const {
     in.box_activity_top = pixels_to_twips(box_activity_->y());
     in.box_activity_width = pixels_to_twips(box_activity_->width());
     in.hscroll_value = hscroll_->isVisible() ? hscroll_->value() : 0;
+    in.hscroll_maximum = hscroll_->maximum();
     in.vscroll_value = vscroll_->isVisible() ? vscroll_->value() : 0;
     in.minimised = isMinimized();
     return in;
@@ -321,6 +335,16 @@ void MainWindow::hscroll_Change(int value) {
     const int left = hscroll_page_left(value, hscroll_->maximum(), page_->width(), clip_->width());
     page_->move(left, page_->y());
     page_->update();
+}
+
+void MainWindow::scroll_view(QPoint pixels) {
+    if (vscroll_->isVisible() && pixels.y() != 0)
+        vscroll_->setValue(vscroll_->value() + pixels_to_twips(pixels.y()));
+    const int excess = page_->width() - clip_->width();
+    if (hscroll_->isVisible() && pixels.x() != 0 && excess > 0) {
+        const int wanted = std::clamp(-page_->x() + pixels.x(), 0, excess);
+        hscroll_->setValue(int(std::lround(double(wanted) * hscroll_->maximum() / excess)));
+    }
 }
 
 void MainWindow::VScroll_Change(int value) {

@@ -93,6 +93,8 @@ private:
     void follow_cursor_settings();
     ViewInput view_input() const;
     void hscroll_Change(int value);
+    // The wheel over the page: the view moved by these screen pixels, within the bars' ranges.
+    void scroll_view(QPoint pixels);
     void VScroll_Change(int value);
 
     Document& doc_;

@@ -255,7 +255,16 @@ void PageWidget::keyPressEvent(QKeyEvent* event) {
 
 void PageWidget::wheelEvent(QWheelEvent* event) {
     if (!(event->modifiers() & Qt::ControlModifier)) {
-        event->ignore();
+        // A touchpad says how far in pixels; a wheel's notch moves three text rows, as a
+        // desktop's wheel does.
+        QPoint pixels = -event->pixelDelta();
+        if (pixels.isNull())
+            pixels = -event->angleDelta() * (3 * kRowPixels) / QWheelEvent::DefaultDeltasPerStep;
+        // Shift turns an up-and-down wheel across.
+        if (event->modifiers() & Qt::ShiftModifier && pixels.x() == 0)
+            pixels = QPoint(pixels.y(), 0);
+        if (!pixels.isNull()) emit scrollWheel(pixels);
+        event->accept();
         return;
     }
     wheel_angle_ += event->angleDelta().y();

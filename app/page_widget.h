@@ -55,6 +55,9 @@ signals:
     void pressed();
     // Ctrl and the mouse wheel: a positive number of steps zooms in.
     void zoomWheel(int steps);
+    // The wheel or a touchpad without Ctrl: the view to move by this many screen pixels (right
+    // and down positive), the same distance at every zoom.
+    void scrollWheel(QPoint pixels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

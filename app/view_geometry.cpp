@@ -40,7 +40,7 @@ ViewLayout form_resize_layout(const ViewInput& in) {
         out.hscroll = QRect(0, out.picture_clip.top() + out.picture_clip.height(),
                             out.picture_clip.width(), in.hscroll_height);
         if (in.hscroll_value > 0) {
-            page.setX(hscroll_page_left(in.hscroll_value, 100, in.page.width(),
+            page.setX(hscroll_page_left(in.hscroll_value, in.hscroll_maximum, in.page.width(),
                                         out.picture_clip.width()));
         }
     }

@@ -15,8 +15,9 @@ struct ViewInput {
     int box_activity_left = 6990;
     int box_activity_top = 60;
     int box_activity_width = 1725;
-    int hscroll_value = 0;  // 0 to 100
-    int vscroll_value = 0;  // a distance in twips
+    int hscroll_value = 0;      // 0 to hscroll_maximum
+    int hscroll_maximum = 100;  // 100 at actual size, a finer bar when zoomed
+    int vscroll_value = 0;      // a distance in twips
     bool minimised = false;
 };
 

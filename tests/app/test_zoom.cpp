@@ -149,6 +149,42 @@ private slots:
         QApplication::sendEvent(w.page(), &plain);
         QCOMPARE(w.form1.zoom(), 3);
     }
+
+    void the_wheel_over_the_page_scrolls_the_same_screen_distance_at_every_zoom() {
+        auto wheel = [](Window& w, QPoint angle, QPoint pixels, Qt::KeyboardModifiers keys) {
+            QWheelEvent event(QPointF(10, 10), w.page()->mapToGlobal(QPointF(10, 10)), pixels,
+                              angle, Qt::NoButton, keys, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(w.page(), &event);
+        };
+        for (int zoom : {2, 4}) {
+            Window w(zoom);
+            w.form1.resize(500, 400);
+            QVERIFY(w.form1.vscroll()->isVisible() && w.form1.hscroll()->isVisible());
+            // The horizontal bar: as at actual size at 1 x, finer in proportion when zoomed.
+            QCOMPARE(w.form1.hscroll()->maximum(), 100 * zoom);
+            const QPoint start = w.page()->pos();
+            // One notch down: three text rows, 48 screen pixels, at any zoom.
+            wheel(w, QPoint(0, -120), QPoint(), Qt::NoModifier);
+            QCOMPARE(w.page()->pos() - start, QPoint(0, -48));
+            // A touchpad's own pixels, down and across.
+            wheel(w, QPoint(0, -30), QPoint(0, -20), Qt::NoModifier);
+            QCOMPARE(w.page()->y() - start.y(), -68);
+            // Shift and the wheel go across, to within one of the bar's steps.
+            const int step = (w.page()->width() - w.form1.picture_clip()->width()) /
+                                 w.form1.hscroll()->maximum() +
+                             1;
+            wheel(w, QPoint(0, -120), QPoint(), Qt::ShiftModifier);
+            QVERIFY2(std::abs(w.page()->x() - start.x() + 48) <= step,
+                     qPrintable(QString::number(w.page()->x() - start.x())));
+            // Back up to the top stops there.
+            for (int i = 0; i < 5; ++i) wheel(w, QPoint(0, 120), QPoint(), Qt::NoModifier);
+            QCOMPARE(w.page()->y(), 0);
+        }
+        // At actual size the bars are as they were.
+        Window one(1);
+        QCOMPARE(one.form1.hscroll()->maximum(), 100);
+        QCOMPARE(one.form1.hscroll()->pageStep(), 10);
+    }
 };
 
 QTEST_MAIN(TestZoom)
