@@ -27,6 +27,12 @@ struct CellPlace {
     auto operator<=>(const CellPlace&) const = default;
 };
 
+// The top-left corner, in page pixels, of the note cell at `cell`.
+inline QPoint cell_origin(const LayoutModel& layout, const CellPlace& cell) {
+    return layout.note_cell(cell.column.staff, cell.string, cell.column.measure, cell.column.note)
+        .topLeft();
+}
+
 // A symbol marks the written note whose entry's middle (this far from the cell's top-left
 // corner, in pixels) is nearest its own middle, within kSymbolReach pixels.
 inline constexpr QPoint kEntryMiddle(6, 7);

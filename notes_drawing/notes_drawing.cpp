@@ -26,11 +26,6 @@ int slur_tool_index(SlurKind kind) {
     return 3;
 }
 
-QPoint cell_origin(const LayoutModel& layout, const CellPlace& cell) {
-    return layout.note_cell(cell.column.staff, cell.string, cell.column.measure, cell.column.note)
-        .topLeft();
-}
-
 }  // namespace
 
 bool draw_page_of_notes(const PageNotes& notes, QImage* page, QString* error) {

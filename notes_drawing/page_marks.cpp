@@ -3,13 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "page/page_ink.h"
+
 namespace strumix {
-
-namespace {
-
-bool dark(QRgb pixel) { return qGray(pixel) < 128; }
-
-}  // namespace
 
 PageMarks::PageMarks(const QImage& page, const QImage& blank)
     : blank_(blank.convertToFormat(QImage::Format_RGB32)),
@@ -31,7 +27,7 @@ void PageMarks::drawn(const QImage& page, const QRect& rect) {
         // Most rows of a page hold nothing beyond its blank lines.
         if (std::memcmp(row, bare, row_bytes) == 0) continue;
         for (int i = 0; i < r.width(); ++i)
-            if (row[i] != bare[i] && dark(row[i]) && !dark(bare[i])) set_mark(r.left() + i, y);
+            if (row[i] != bare[i] && is_ink(row[i]) && !is_ink(bare[i])) set_mark(r.left() + i, y);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "page/page_geometry.h"
+#include "page/page_ink.h"
 
 namespace strumix {
 
@@ -17,12 +18,8 @@ constexpr int kFootprintLeft = 128;
 constexpr int kFootprintAbove = 384;
 constexpr int kFootprintBelow = 128;
 
-bool dark(QRgb pixel) { return pixel != kWhite && qGray(pixel) < 128; }
-
-QPoint cell_origin(const LayoutModel& layout, const CellPlace& cell) {
-    return layout.note_cell(cell.column.staff, cell.string, cell.column.measure, cell.column.note)
-        .topLeft();
-}
+// White, the most of any page, is passed over before the ink test.
+bool dark(QRgb pixel) { return pixel != kWhite && is_ink(pixel); }
 
 // The dark pixels within `rect` of `image`, from `origin`.
 std::vector<QPoint> dark_pixels(const QImage& image, const QRect& rect, QPoint origin) {

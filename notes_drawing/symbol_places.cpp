@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "page/glyphs.h"
+#include "page/page_ink.h"
 
 namespace strumix {
 
@@ -20,7 +21,7 @@ const std::vector<QPoint>& glyph_ink(int symbol) {
             const QImage& glyph = Glyphs::get().pic_bend[std::size_t(i)];
             for (int y = 0; y < glyph.height(); ++y)
                 for (int x = 0; x < glyph.width(); ++x)
-                    if (qGray(glyph.pixel(x, y)) < 128 && qAlpha(glyph.pixel(x, y)) >= 128)
+                    if (is_ink(glyph.pixel(x, y)) && qAlpha(glyph.pixel(x, y)) >= 128)
                         all[std::size_t(i)].push_back(QPoint(x, y));
         }
         return all;
@@ -51,9 +52,7 @@ const std::vector<QPoint>& offsets() {
 }  // namespace
 
 QPoint SymbolPlaces::entry_middle(const LayoutModel& layout, const CellPlace& cell) {
-    const QRect rect =
-        layout.note_cell(cell.column.staff, cell.string, cell.column.measure, cell.column.note);
-    return rect.topLeft() + kEntryMiddle;
+    return cell_origin(layout, cell) + kEntryMiddle;
 }
 
 SymbolPlaces::SymbolPlaces(PageMarks& marks, const PageNotes& notes)

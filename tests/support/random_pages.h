@@ -40,11 +40,6 @@ struct Drawn {
     }
 };
 
-inline QPoint cell_origin(const LayoutModel& m, const CellPlace& c) {
-    return QPoint(m.note_column(c.column.measure, c.column.note) * kColumnPixels,
-                  m.string_row(c.column.staff, c.string) * kRowPixels);
-}
-
 // Where an entry's ink, and the diamond around it, lie.
 inline QRect entry_area(const LayoutModel& m, const CellPlace& c) {
     return QRect(cell_origin(m, c) + QPoint(-5, -3), QSize(23, 23));
