@@ -135,35 +135,35 @@ SlurDrag SlurPlaces::place(const Slur& slur, int index) {
         for (int press_x : {6, 4, 8})
             for (int release_x : {6, 4, 8})
                 trials.push_back({from + QPoint(press_x, y), to.x() + release_x});
-    std::optional<SlurDrag> best;
-    int best_touching = std::numeric_limits<int>::max();
-    for (const Trial& trial : trials) {
-        const SlurDrag drag = slur_drag(trial.press, trial.release_x, index);
-        const std::optional<Footprint>& print =
-            footprint(trial.release_x - trial.press.x(), slur, index);
-        const int count = print ? touching(*print, trial.press, ends, best_touching)
-                                : touching_drawn(drag, slur, index, ends);
-        if (count < best_touching) {
-            best = drag;
-            best_touching = count;
-        }
-        if (count == 0) break;
-    }
-    // A clear place found from a footprint is drawn once to be sure of it; where drawing it
-    // there differs, every place is drawn.
-    if (best_touching == 0 && touching_drawn(*best, slur, index, ends) != 0) {
-        best_touching = std::numeric_limits<int>::max();
+    // The first clear try, else the one touching least; `count` says how much a try touches,
+    // stopping once it reaches the best so far.
+    auto search = [&](const auto& count) {
+        std::optional<SlurDrag> best;
+        int best_touching = std::numeric_limits<int>::max();
         for (const Trial& trial : trials) {
             const SlurDrag drag = slur_drag(trial.press, trial.release_x, index);
-            const int count = touching_drawn(drag, slur, index, ends);
-            if (count < best_touching) {
+            const int touching = count(trial, drag, best_touching);
+            if (touching < best_touching) {
                 best = drag;
-                best_touching = count;
+                best_touching = touching;
             }
-            if (count == 0) break;
+            if (touching == 0) break;
         }
-    }
-    return *best;
+        return std::pair(*best, best_touching);
+    };
+    auto drawn = [&](const Trial&, const SlurDrag& drag, int) {
+        return touching_drawn(drag, slur, index, ends);
+    };
+    auto [best, best_touching] = search([&](const Trial& trial, const SlurDrag& drag, int enough) {
+        const std::optional<Footprint>& print =
+            footprint(trial.release_x - trial.press.x(), slur, index);
+        return print ? touching(*print, trial.press, ends, enough) : drawn(trial, drag, enough);
+    });
+    // A clear place found from a footprint is drawn once to be sure of it; where drawing it
+    // there differs, every place is drawn.
+    if (best_touching == 0 && touching_drawn(best, slur, index, ends) != 0)
+        best = search(drawn).first;
+    return best;
 }
 
 }  // namespace strumix
