@@ -1,15 +1,28 @@
 #!/usr/bin/env bash
-# Times exec-to-window-on-screen for Strumix's title window and for a minimal Qt window,
-# side by side under one Xvfb, and prints the medians and their ratio.
-# Usage: bench/startup.sh [build-dir] [runs]
+# Times Strumix's start against a minimal Qt window, in alternated runs under one Xvfb, from
+# the X server's own map and drawing events (bench/window_clock: it waits on the events, so
+# nothing polls the server while the program starts). For each program it reports the medians:
+#   exec to the first window mapped, and to every pixel of it drawn;
+#   for Strumix, the title button clicked as soon as it shows: the click to the main window
+#   mapped and drawn, and exec to the main window drawn;
+#   the resident and proportional memory after a second idle with its last window up.
+# Further commands given after the runs are timed the same way, side by side (the programs a
+# user would pick instead: kolourpaint, mscore3, tuxguitar).
+# Usage: bench/startup.sh [build-dir] [runs] [other program...]
 set -euo pipefail
 build=${1:-build/release}
 runs=${2:-15}
+shift $(($# > 2 ? 2 : $#))
+peers=("$@")
 strumix=$build/app/strumix
 minimal=$build/bench/minimal_window
+clock=$build/bench/window_clock
+# The title button's middle, in the title window: from the window's layout in twips (15 a
+# pixel): the box at 810,840 and the button at 1290,2310 in it, 480 square.
+button=156,226
 # Settings, recovery and caches of the runs' own, away from the user's.
 home=$(mktemp -d)
-export XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache
 # A display of its own, free of any other server (one still shutting down holds its number).
 n=57
 while [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
@@ -23,41 +36,59 @@ until xdotool getdisplaygeometry >/dev/null 2>&1; do
     sleep 0.05
 done
 
-# Microseconds from exec until a window of the program is mapped.
-time_to_window() {
-    local start end pid
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 &
-    pid=$!
-    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || return 1
-    done
-    end=$(date +%s%N)
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    echo $(((end - start) / 1000))
+results=$(mktemp -d)
+# One timed start: the clock's "name value" lines, each kept under the program's label.
+timed() {
+    local label=$1
+    shift
+    "$clock" "$@" | while read -r name value; do echo "$value" >>"$results/$label.$name"; done
 }
 
-median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
-
-# The polling connections now and then crowd out the program's own, and it ends at once
-# with "could not connect to display": such a try is no start, and is made again (at most 5).
-timed_start() {
-    local tries
-    for tries in 1 2 3 4 5; do
-        time_to_window "$1" && return 0
-    done
-    echo "$1 did not show a window in 5 tries" >&2
-    exit 1
-}
-
-s_times=()
-m_times=()
 for _ in $(seq "$runs"); do
-    s_times+=("$(timed_start "$strumix")")
-    m_times+=("$(timed_start "$minimal")")
+    timed strumix --click "$button" --idle-ms 1000 -- "$strumix"
+    timed minimal --idle-ms 1000 -- "$minimal"
 done
-s=$(printf '%s\n' "${s_times[@]}" | median)
-m=$(printf '%s\n' "${m_times[@]}" | median)
-echo "exec to window, median of $runs runs (microseconds): strumix $s, minimal Qt window $m"
-awk -v s="$s" -v m="$m" 'BEGIN {printf "ratio strumix / minimal: %.2f\n", s / m}'
+# The other programs start slowly and their first runs read from the disk; fewer runs, after
+# one untimed start each.
+peer_runs=$(((runs + 2) / 3))
+for peer in "${peers[@]}"; do
+    "$clock" --idle-ms 0 -- $peer >/dev/null || true
+done
+for _ in $(seq "$peer_runs"); do
+    for peer in "${peers[@]}"; do
+        timed "$(basename "${peer%% *}")" --idle-ms 2000 -- $peer
+    done
+done
+
+median() { sort -n "$1" | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+figure() { [ -f "$results/$1.$2" ] && median "$results/$1.$2" || echo "-"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (a == "-" || b == "-") print "-"; else printf "%.2f", a / b}'; }
+
+m_map=$(figure minimal window1_mapped_from_exec)
+m_whole=$(figure minimal window1_whole_from_exec)
+m_rss=$(figure minimal rss_kib)
+echo "medians of $runs alternated runs; times in ms from exec, memory in KiB"
+printf '%-34s %10s %10s %8s\n' "" strumix minimal ratio
+row() { printf '%-34s %10s %10s %8s\n' "$1" "$2" "$3" "$(ratio "$2" "$3")"; }
+row "title window mapped" "$(figure strumix window1_mapped_from_exec)" "$m_map"
+row "title window drawn" "$(figure strumix window1_whole_from_exec)" "$m_whole"
+row "main window drawn (button at once)" "$(figure strumix window2_whole_from_exec)" "$m_map"
+row "click to main window mapped" "$(figure strumix window2_mapped_from_click)" "$m_map"
+row "click to main window drawn" "$(figure strumix window2_whole_from_click)" "$m_map"
+row "resident memory, idle" "$(figure strumix rss_kib)" "$m_rss"
+row "proportional memory, idle" "$(figure strumix pss_kib)" "$(figure minimal pss_kib)"
+if [ ${#peers[@]} -gt 0 ]; then
+    echo
+    echo "other programs, medians of $peer_runs runs after one untimed start each"
+    printf '%-14s %12s %12s %12s %14s\n' "" "mapped" "drawn" "memory KiB" "strumix / it"
+    s_map=$(figure strumix window1_mapped_from_exec)
+    s_rss=$(figure strumix rss_kib)
+    for peer in "${peers[@]}"; do
+        p=$(basename "${peer%% *}")
+        p_map=$(figure "$p" window1_mapped_from_exec)
+        p_rss=$(figure "$p" rss_kib)
+        printf '%-14s %12s %12s %12s %6s %6s\n' "$p" "$p_map" "$(figure "$p" window1_whole_from_exec)" \
+            "$p_rss" "$(ratio "$s_map" "$p_map")" "$(ratio "$s_rss" "$p_rss")"
+    done
+fi
+rm -rf "$results"

@@ -5,7 +5,8 @@ packages=(cmake ninja-build g++ clang-format qt6-base-dev libgl-dev libfontconfi
           xvfb xauth openbox xdotool imagemagick fonts-liberation2 desktop-file-utils
           shared-mime-info appstream dpkg-dev
           musescore3 python3-mido libfluidsynth-dev libsndfile1-dev fluid-soundfont-gm
-          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          libxcb-damage0-dev libxcb-xtest0-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
