@@ -19,7 +19,7 @@
 #include "page/page_renderer.h"
 #include "sound/live_player.h"
 #include "sound/sound_file.h"
-#include "sound/soundfont.h"
+#include "sound_access/soundfont.h"
 
 using namespace strumix;
 using namespace bench;

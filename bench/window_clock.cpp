@@ -179,17 +179,17 @@ int main(int argc, char* argv[]) {
                         if (click_x >= 0 && order.size() == 1) click_armed = true;
                     }
                 } else if (click_armed && !(r.width == w.width && r.height == w.height) &&
-                           click_x >= r.x && click_x < r.x + r.width &&
-                           click_y >= r.y && click_y < r.y + r.height) {
+                           click_x >= r.x && click_x < r.x + r.width && click_y >= r.y &&
+                           click_y < r.y + r.height) {
                     click_armed = false;
                     const int16_t px = static_cast<int16_t>(w.x + click_x);
                     const int16_t py = static_cast<int16_t>(w.y + click_y);
-                    xcb_test_fake_input(x, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, screen->root,
-                                        px, py, 0);
-                    xcb_test_fake_input(x, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0,
-                                        0, 0);
-                    xcb_test_fake_input(x, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0,
-                                        0, 0);
+                    xcb_test_fake_input(x, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, screen->root, px,
+                                        py, 0);
+                    xcb_test_fake_input(x, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0,
+                                        0);
+                    xcb_test_fake_input(x, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0,
+                                        0);
                     xcb_flush(x);
                     clicked_at = now_ms();
                 }
@@ -208,7 +208,8 @@ int main(int argc, char* argv[]) {
         const char* origin = from == start ? "exec" : "click";
         std::printf("window%zu_mapped_from_%s %.2f\n", i + 1, origin, w.mapped_at - from);
         std::printf("window%zu_whole_from_%s %.2f\n", i + 1, origin, w.whole_at - from);
-        if (from != start) std::printf("window%zu_whole_from_exec %.2f\n", i + 1, w.whole_at - start);
+        if (from != start)
+            std::printf("window%zu_whole_from_exec %.2f\n", i + 1, w.whole_at - start);
     }
     if (idle_ms > 0) {
         usleep(static_cast<useconds_t>(idle_ms) * 1000);

@@ -15,8 +15,8 @@
 #include "notes_writers/text_tab_writer.h"
 #include "notes_writers/unread_report.h"
 #include "page/sheet_layout.h"
-#include "sound/sound_file.h"
-#include "sound/soundfont.h"
+#include "sound_access/sound_engine.h"
+#include "sound_access/soundfont.h"
 
 namespace strumix {
 
@@ -80,18 +80,14 @@ bool page_sound(const PageNotes& notes, const MusicChoices& music, bool flac, QB
         *error = no_soundfont_reason();
         return false;
     }
-    constexpr int kRate = 44100;
-    const std::unique_ptr<Synth> synth = Synth::create(*soundfont, kRate, error, Synth::Use::File);
-    if (!synth) return false;
+    SoundEngine* engine = sound_engine(error);
+    if (!engine) return false;
     PlayRange range;
     range.beats_per_minute = music.beats_per_minute;
-    const RenderedSound sound = render_schedule(
-        schedule_performance(perform(notes, music.instruments), range, kRate), *synth);
-    if (!flac) {
-        *file = wav_file(sound);
-        return true;
-    }
-    *file = flac_file(sound, error);
+    constexpr int kRate = 44100;
+    *file = engine->sound_file(
+        schedule_performance(perform(notes, music.instruments), range, kRate), *soundfont,
+        flac ? SoundEngine::FileKind::Flac : SoundEngine::FileKind::Wav, error);
     return !file->isEmpty();
 }
 

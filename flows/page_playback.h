@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "notes/performance.h"
-#include "sound/sound_output.h"
+#include "sound_access/sound_output.h"
 
 namespace strumix {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "sound/play_schedule.h"
+#include "sound_access/play_schedule.h"
 
 namespace strumix {
 

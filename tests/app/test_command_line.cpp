@@ -8,7 +8,7 @@
 #include "page/page_picture.h"
 #include "page/page_renderer.h"
 #include "page/program_facts.h"
-#include "sound/soundfont.h"
+#include "sound_access/soundfont.h"
 #include "support/editor_session.h"
 
 // The program itself, as a user runs it from a shell: no display is needed for any of this.

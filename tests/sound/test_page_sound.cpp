@@ -7,10 +7,10 @@
 #include <complex>
 #include <cstring>
 
-#include "sound/play_schedule.h"
 #include "sound/sound_file.h"
-#include "sound/soundfont.h"
 #include "sound/synth.h"
+#include "sound_access/play_schedule.h"
+#include "sound_access/soundfont.h"
 
 using namespace strumix;
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <memory>
 
-#include "sound/play_schedule.h"
+#include "sound_access/play_schedule.h"
 
 namespace strumix {
 
@@ -22,15 +22,13 @@ public:
     virtual void rest() {}
 };
 
-// The desktop's sound device, through FluidSynth with a General MIDI soundfont; the soundfont
-// is loaded at the first play (or before, by `prepare`).
+// The desktop's sound device. What makes the sound (FluidSynth, the sound server's client and
+// the many libraries they bring) is in the sound module, loaded at the first play: a start
+// that never plays never loads it.
 class DeviceSound : public SoundOutput {
 public:
     DeviceSound();
     ~DeviceSound() override;
-    // Loads the soundfont now, so that the first play is heard at once; false, with the reason,
-    // when there is none.
-    bool prepare(QString* error);
     bool play(PlaySchedule schedule, QString* error) override;
     void stop() override;
     bool playing() const override;
@@ -40,8 +38,7 @@ public:
     static constexpr int kSampleRate = 44100;
 
 private:
-    std::unique_ptr<class Synth> synth_;
-    std::unique_ptr<class LivePlayer> player_;
+    std::unique_ptr<SoundOutput> device_;
 };
 
 }  // namespace strumix

@@ -1,4 +1,4 @@
-#include "sound/play_schedule.h"
+#include "sound_access/play_schedule.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "sound/soundfont.h"
+#include "sound_access/soundfont.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
