@@ -1,6 +1,7 @@
 #include "page/page_font.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 
 static void init_compiled_resources() {
@@ -18,7 +19,16 @@ void load_resources() {
     if (!g_family.isEmpty()) return;
     init_compiled_resources();
     for (const char* file : {":/LiberationSans-Regular.ttf", ":/LiberationSans-Bold.ttf"}) {
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        // Stored uncompressed in the program (fonts.qrc), the font is handed over where it
+        // lies: given its name instead, the font database would read a copy of its own into
+        // memory, and FreeType another (1.5 MiB kept for good).
+        const QResource resource(QString::fromLatin1(file));
+        const QByteArray data =
+            resource.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                          qsizetype(resource.size()))
+                : resource.uncompressedData();
+        const int id = QFontDatabase::addApplicationFontFromData(data);
         if (id >= 0 && g_family.isEmpty()) {
             const QStringList families = QFontDatabase::applicationFontFamilies(id);
             if (!families.isEmpty()) g_family = families.first();
