@@ -1,6 +1,7 @@
 #include <fontconfig/fontconfig.h>
 #include <QApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QTimer>
 #include <thread>
@@ -57,6 +58,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Strumix"));
     strumix::install_translations(app);
     font_config.join();
+    // Qt lists the system's fonts (6 ms and more) the first time any text is measured or
+    // drawn. Listed on a thread of its own, it runs while the title window is built and
+    // shown; only the title's first paint needs it. Qt's font database is safe to use from
+    // any thread.
+    std::thread font_list([] { QFontDatabase::families(); });
     strumix::load_resources();
     QFont font(strumix::shipped_font_family());
     font.setPointSize(9);
@@ -84,6 +90,7 @@ int main(int argc, char* argv[]) {
     };
     title->loading_finished();
     const int result = app.exec();
+    font_list.join();
     delete strumix::HelpViewer::instance();
     return result;
 }

@@ -72,10 +72,8 @@ TitleWindow::TitleWindow(QWidget* parent)
     about_text_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about_text_->setWordWrap(true);
     about_text_->setGeometry(twips_rect(60, 1800, 2895, 480));
-    about_text_->setText(QCoreApplication::translate("TitleWindow", "Version %1 on Qt %2\n%3")
-                             .arg(QString::fromLatin1(kProgramVersion),
-                                  QString::fromLatin1(qVersion()),
-                                  QCoreApplication::translate("Licence", kProgramLicenceShort)));
+    // Its text is set when the window is the About box: a wrapped label measures its text
+    // at once, which would make the start-up title wait for the system's list of fonts.
     about_text_->hide();
 
     set_help_context(this, kHelpTitleWindow);
@@ -111,18 +109,25 @@ void TitleWindow::centre_on_screen() {
 
 void TitleWindow::load(bool main_visible) {
     tile_background();
-    caption_->setText(QStringLiteral(" ") + program_title());
     centre_on_screen();
     about_ = main_visible;
     // Until the button shows, closing the window would leave the program running without
     // any window; the close box waits for the editor to be ready.
     loading_ = true;
     show();
+    // The caption is set once the window is on its way to the screen: setting a label's text
+    // measures it, which waits for the system's list of fonts, still being read on another
+    // thread at start-up. The window's first paint, below, shows it.
+    caption_->setText(QStringLiteral(" ") + program_title());
     QCoreApplication::processEvents();
     // The frame is known only once the window is on screen; centre the whole window.
     centre_on_screen();
     if (about_) {
         loading_ = false;
+        about_text_->setText(
+            QCoreApplication::translate("TitleWindow", "Version %1 on Qt %2\n%3")
+                .arg(QString::fromLatin1(kProgramVersion), QString::fromLatin1(qVersion()),
+                     QCoreApplication::translate("Licence", kProgramLicenceShort)));
         about_text_->show();
         btn_bend_->setToolTip(
             QCoreApplication::translate("TitleWindow", "Back to the tab page (Enter)"));
