@@ -965,6 +965,14 @@ Bitte verkleinern Sie das Seitenlayout, damit Ihr System das Bild erstellen kann
         <source>The soundfont &quot;%1&quot; cannot be read.</source>
         <translation>Der Soundfont &quot;%1&quot; kann nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>The page cannot be played: the sound module %1 could not be loaded (%2).</source>
+        <translation>Die Seite kann nicht abgespielt werden: Das Klangmodul %1 konnte nicht geladen werden (%2).</translation>
+    </message>
+    <message>
+        <source>not a sound module</source>
+        <translation>kein Klangmodul</translation>
+    </message>
 </context>
 <context>
     <name>StoredSettings</name>
