@@ -128,6 +128,11 @@ int export_text_tab(const CommandLine& line) {
 
 }  // namespace
 
+bool export_needs_fonts(const CommandLine& line) {
+    return is_text_tab_file(line.page) ||
+           QFileInfo(line.export_to).suffix().toLower() != QLatin1String("png");
+}
+
 int export_from_command_line(const CommandLine& line) {
     if (is_text_tab_file(line.page)) return export_text_tab(line);
     QImage page;
@@ -139,7 +144,11 @@ int export_from_command_line(const CommandLine& line) {
         return 1;
     }
     QString notice;
-    if (!export_page(line.export_to, page, find_layout(page), &error, &notice)) {
+    // Finding the layout reads the staffs' labels, and is left out where it is not used.
+    const QString suffix = QFileInfo(line.export_to).suffix().toLower();
+    const std::optional<LayoutModel> layout =
+        export_uses_layout(suffix) ? find_layout(page) : std::nullopt;
+    if (!export_page(line.export_to, page, layout, &error, &notice)) {
         // The reason names the file and says what went wrong.
         print_to(stderr, QStringLiteral("strumix: %1").arg(error));
         return 1;

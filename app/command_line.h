@@ -21,6 +21,10 @@ CommandLine parse_command_line(const QStringList& arguments);
 // "strumix 1.0", and the Qt it was built with and runs on.
 QString version_text();
 
+// Whether the export draws or reads text, which needs the GUI application's fonts: all but
+// a PNG of a page file, which is only the picture written again.
+bool export_needs_fonts(const CommandLine& line);
+
 // Writes `line.page` to `line.export_to` with no window. Returns the exit status; a failure
 // is said on standard error.
 int export_from_command_line(const CommandLine& line);

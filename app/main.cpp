@@ -33,9 +33,10 @@ int main(int argc, char* argv[]) {
     // Help, version, export and a refused option are answered before any window system is
     // asked for: they work over ssh and in scripts, and never flash a window.
     strumix::CommandLine line = strumix::parse_command_line(arguments_of(argc, argv));
-    if (line.action == strumix::CommandLine::Action::Export) {
-        // The page's pictures need the GUI module, not a display; and what Qt says about the
-        // session it runs in would only bury the one line that matters on standard error.
+    if (line.action == strumix::CommandLine::Action::Export && strumix::export_needs_fonts(line)) {
+        // Text drawn or read on the page needs the GUI application's fonts, not a display; and
+        // what Qt says about the session it runs in would only bury the one line that matters
+        // on standard error. A PNG of a page file needs neither, and starts as --version does.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         QGuiApplication app(argc, argv);

@@ -70,6 +70,10 @@ bool is_notes_format(const QString& suffix) {
            suffix == QLatin1String("wav") || suffix == QLatin1String("flac");
 }
 
+bool export_uses_layout(const QString& suffix) {
+    return suffix == QLatin1String("pdf") || is_notes_format(suffix);
+}
+
 namespace {
 
 // The page's sound, rendered with no sound device, as a WAV or FLAC file.

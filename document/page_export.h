@@ -33,4 +33,9 @@ bool export_page(const QString& path, const QImage& page, const std::optional<La
 // Whether an extension (lower case, without the dot) names one of the notes' formats.
 bool is_notes_format(const QString& suffix);
 
+// Whether export_page uses the page's layout for a file of this extension (lower case,
+// without the dot): the notes are read with it and PDF sheets break between its staffs; a PNG
+// is the picture as it is.
+bool export_uses_layout(const QString& suffix);
+
 }  // namespace strumix
