@@ -62,7 +62,11 @@ for peer in "${peers[@]}"; do
 done
 for _ in $(seq "$peer_runs"); do
     for peer in "${peers[@]}"; do
-        timed "$(basename "${peer%% *}")" --idle-ms 2000 -- $peer
+        timed "$(basename "${peer%% *}")" --idle-ms 2000 -- $peer ||
+            echo "$peer: a start not timed" >&2
+        # A program that keeps one instance (TuxGuitar) refuses a start for a few seconds
+        # after its last one ended, handing it to the instance that is gone.
+        sleep 3
     done
 done
 

@@ -8,9 +8,10 @@
 //                is drawn again (a button appearing), click there, and time the next window
 //                from the click
 //   --windows N  how many windows to wait for (default 1; 2 with --click)
-//   --idle-ms    after the last window is whole, let the program idle this long and report its
-//                resident and proportional memory (default 0: no memory report)
+//   --idle-ms    after the last window is whole, let the program idle this long and report the
+//                resident and proportional memory of it and what it started (default 0: none)
 // Prints one line per figure, "name value", times in milliseconds, memory in KiB.
+#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -20,6 +21,7 @@
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -63,6 +65,19 @@ struct Window {
     }
     bool whole() const { return width > 0 && drawn_count == static_cast<long>(width) * height; }
 };
+
+// The processes of a group: the program and whatever it started.
+std::vector<int> group_of(int group) {
+    std::vector<int> pids;
+    DIR* proc = opendir("/proc");
+    if (!proc) return pids;
+    while (dirent* entry = readdir(proc)) {
+        const int pid = std::atoi(entry->d_name);
+        if (pid > 0 && getpgid(pid) == group) pids.push_back(pid);
+    }
+    closedir(proc);
+    return pids;
+}
 
 long status_kib(int pid, const char* file, const char* field) {
     std::ifstream in("/proc/" + std::to_string(pid) + "/" + file);
@@ -111,6 +126,9 @@ int main(int argc, char* argv[]) {
     const double start = now_ms();
     const pid_t pid = fork();
     if (pid == 0) {
+        // A session and group of its own, so that a program a script starts (TuxGuitar's java) ends
+        // with it, and its memory is counted whole.
+        setsid();
         freopen("/dev/null", "w", stdout);
         freopen("/dev/null", "w", stderr);
         execvp(argv[first + 1], argv + first + 1);
@@ -198,7 +216,7 @@ int main(int argc, char* argv[]) {
         free(event);
     }
     if (done < wanted) {
-        kill(pid, SIGKILL);
+        kill(-pid, SIGKILL);
         fail("timed out waiting for the windows");
     }
     for (size_t i = 0; i < order.size(); ++i) {
@@ -213,11 +231,22 @@ int main(int argc, char* argv[]) {
     }
     if (idle_ms > 0) {
         usleep(static_cast<useconds_t>(idle_ms) * 1000);
-        std::printf("rss_kib %ld\n", status_kib(pid, "status", "VmRSS:"));
-        std::printf("pss_kib %ld\n", status_kib(pid, "smaps_rollup", "Pss:"));
+        long rss = 0, pss = 0;
+        for (const int member : group_of(pid)) {
+            rss += std::max(0L, status_kib(member, "status", "VmRSS:"));
+            pss += std::max(0L, status_kib(member, "smaps_rollup", "Pss:"));
+        }
+        std::printf("rss_kib %ld\n", rss);
+        std::printf("pss_kib %ld\n", pss);
     }
-    kill(pid, SIGTERM);
+    kill(-pid, SIGTERM);
     waitpid(pid, nullptr, 0);
+    // What the program started ends too before the next start: a program that keeps one
+    // instance (TuxGuitar) would otherwise hand the next start to the one still ending.
+    for (int waited = 0; !group_of(pid).empty(); ++waited) {
+        if (waited == 200) kill(-pid, SIGKILL);
+        usleep(50000);
+    }
     xcb_disconnect(x);
     return 0;
 }
