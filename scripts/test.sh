@@ -22,5 +22,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 scripts/fuzz.sh 60
 
 # Reached only when every step above passed (set -e stops at the first failure).
-tests=$(ctest --preset release -N | sed -n 's/^Total Tests: //p')
-echo "suite: $((2 * tests)) passed, 0 failed"
+release=$(ctest --preset release -N | sed -n 's/^Total Tests: //p')
+sanitized=$(ctest --preset sanitize -N | sed -n 's/^Total Tests: //p')
+echo "suite: $((release + sanitized)) passed (release $release, sanitizers $sanitized), 0 failed"
