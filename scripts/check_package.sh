@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it as a user's machine would meet it: lintian and
 # AppStream find no error, and in a clean Debian 12 root (debootstrap, minbase) it installs with
-# apt, runs (`strumix --version` names the licence) and is removed without a trace. Needs root
+# apt, runs (`strumix --version` names the licence; a text tab's sound is exported through
+# the sound module) and is removed without a trace. Needs root
 # and the network to Debian's mirror. The clean root is kept between runs in $STRUMIX_ROOT.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,6 +50,10 @@ echo "== strumix --version"
 in_root strumix --version | tee build/package/version.txt
 grep -q "GPL-3.0-or-later" build/package/version.txt
 in_root test -f /usr/share/doc/strumix/copyright
+echo "== strumix --export riff.wav (the sound module where the package put it)"
+"${sudo_cmd[@]}" cp tests/data/text_tabs/tab00.txt "$root_dir/tmp/riff.txt"
+in_root env HOME=/tmp strumix --export /tmp/riff.wav /tmp/riff.txt
+in_root test -s /tmp/riff.wav
 in_root man -w strumix >/dev/null 2>&1 || in_root test -f /usr/share/man/man1/strumix.1.gz
 
 echo "== apt remove strumix"
