@@ -23,24 +23,8 @@ peers=("$@")
 strumix=$build/app/strumix
 minimal=$build/bench/minimal_window
 clock=$build/bench/window_clock
-# The title button's middle, in the title window: from the window's layout in twips (15 a
-# pixel): the box at 810,840 and the button at 1290,2310 in it, 480 square.
-button=156,226
-# Settings, recovery and caches of the runs' own, away from the user's.
-home=$(mktemp -d)
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache
-# A display of its own, free of any other server (one still shutting down holds its number).
-n=57
-while [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-display=:$n
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; wait $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
-export DISPLAY=$display
-until xdotool getdisplaygeometry >/dev/null 2>&1; do
-    kill -0 $xvfb 2>/dev/null || { echo "Xvfb did not start on $display" >&2; exit 1; }
-    sleep 0.05
-done
+source "$(dirname "$0")/private_session.sh"
+button=$strumix_title_button
 
 results=$(mktemp -d)
 # One timed start: the clock's "name value" lines, each kept under the program's label.

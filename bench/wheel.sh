@@ -10,17 +10,11 @@ notches=${2:-200}
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
     exec dbus-run-session -- "$0" "$@"
 fi
-work=$(mktemp -d)
-export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
+first_display=67
+source "$(dirname "$0")/private_session.sh"
+work=$session_home
 "$build/bench/page_files" "$work" 2>/dev/null
 cp "$work/largest.tab" "$work/largest.bmp"
-n=67
-while [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; wait $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-until xdotool getdisplaygeometry >/dev/null 2>&1; do sleep 0.05; done
 openbox >/dev/null 2>&1 &
 sleep 1
 

@@ -6,18 +6,11 @@
 set -euo pipefail
 clock=$1
 strumix=$2
-home=$(mktemp -d)
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache
 unset QT_QPA_PLATFORM
-n=87
-while [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; wait $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
-for _ in $(seq 200); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+first_display=87
+source "$(dirname "$0")/../../bench/private_session.sh"
 
-out=$("$clock" --click 156,226 --idle-ms 200 -- "$strumix")
+out=$("$clock" --click "$strumix_title_button" --idle-ms 200 -- "$strumix")
 echo "$out"
 value() { echo "$out" | awk -v name="$1" '$1 == name {print $2}'; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
