@@ -129,8 +129,9 @@ int export_text_tab(const CommandLine& line) {
 }  // namespace
 
 bool export_needs_fonts(const CommandLine& line) {
+    // Taking a text tab in draws it; the layout is found by reading the staffs' labels.
     return is_text_tab_file(line.page) ||
-           QFileInfo(line.export_to).suffix().toLower() != QLatin1String("png");
+           export_uses_layout(QFileInfo(line.export_to).suffix().toLower());
 }
 
 int export_from_command_line(const CommandLine& line) {

@@ -21,8 +21,9 @@ CommandLine parse_command_line(const QStringList& arguments);
 // "strumix 1.0", and the Qt it was built with and runs on.
 QString version_text();
 
-// Whether the export draws or reads text, which needs the GUI application's fonts: all but
-// a PNG of a page file, which is only the picture written again.
+// Whether the export draws or reads text, which needs the GUI application's fonts: a text
+// tab taken in, and every export that uses the page's layout; a PNG of a page file is only
+// the picture written again.
 bool export_needs_fonts(const CommandLine& line);
 
 // Writes `line.page` to `line.export_to` with no window. Returns the exit status; a failure
