@@ -56,6 +56,7 @@ MainWindow::MainWindow(Document& document, ToolPalette& tools, QWidget* parent)
     create_view(client);
     create_option_strip(client);
     create_tool_strip(client);
+    place_clip(twips_rect(0, 540, 8595, 5175));
     // Every control carries the window's number; the menus, made next, keep their own.
     set_help_context(this, kHelpMainWindow);
     new CarryPointer(tools_, *this, *page_);
@@ -137,8 +138,13 @@ void MainWindow::create_option_strip(QWidget* client) {
 }
 
 void MainWindow::create_view(QWidget* client) {
-    clip_ = new ClipWidget(client);
-    clip_->setGeometry(twips_rect(0, 540, 8595, 5175));
+    // The clip's top row lies under the tool bar, which is stacked above it. The clip sits in a
+    // holder that begins below the tool bar, so that nothing covers the part of the clip that
+    // shows: only then does Qt move the page by copying what is already on screen and repaint
+    // just the strip that comes into view, rather than the whole view at each wheel notch.
+    clip_holder_ = new QWidget(client);
+    clip_holder_->setObjectName(QStringLiteral("clip_holder"));
+    clip_ = new ClipWidget(clip_holder_);
     page_ = new PageWidget(doc_, tools_, clip_);
     page_->setProperty("tag", QStringLiteral("Tab Page  "));
     page_->setGeometry(twips_rect(0, 0, 8580, 3285));
@@ -311,7 +317,7 @@ void MainWindow::form_resize() {
     const ViewLayout out = form_resize_layout(view_input());
     if (out.changed) {
         toolbar_->setGeometry(twips_rect(out.toolbar));
-        clip_->setGeometry(twips_rect(out.picture_clip));
+        place_clip(twips_rect(out.picture_clip));
         hscroll_->setVisible(out.hscroll_visible);
         if (out.hscroll_visible) hscroll_->setGeometry(twips_rect(out.hscroll));
         {
@@ -330,11 +336,17 @@ void MainWindow::form_resize() {
     laying_out_ = false;
 }
 
+void MainWindow::place_clip(const QRect& clip) {
+    const int covered =
+        std::clamp(toolbar_->geometry().bottom() + 1 - clip.top(), 0, clip.height());
+    clip_holder_->setGeometry(clip.adjusted(0, covered, 0, 0));
+    clip_->setGeometry(0, -covered, clip.width(), clip.height());
+}
+
 void MainWindow::hscroll_Change(int value) {
     if (!hscroll_->isVisible() || laying_out_) return;
     const int left = hscroll_page_left(value, hscroll_->maximum(), page_->width(), clip_->width());
     page_->move(left, page_->y());
-    page_->update();
 }
 
 void MainWindow::scroll_view(QPoint pixels) {

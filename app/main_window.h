@@ -88,6 +88,8 @@ private:
     void create_tool_strip(QWidget* client);
     void create_option_strip(QWidget* client);
     void create_view(QWidget* client);
+    // The clip at its place in the client area, the rows the tool bar covers cut off.
+    void place_clip(const QRect& clip);
 
     void follow_tools();
     void follow_cursor_settings();
@@ -105,6 +107,7 @@ private:
     QLabel* box_activity_ = nullptr;
     QFrame* slidewin_ = nullptr;
     std::array<QCheckBox*, 3> opt_{};
+    QWidget* clip_holder_ = nullptr;
     ClipWidget* clip_ = nullptr;
     PageWidget* page_ = nullptr;
     QScrollBar* hscroll_ = nullptr;

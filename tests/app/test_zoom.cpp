@@ -30,6 +30,17 @@ struct Window {
     PageWidget* page() { return form1.page(); }
 };
 
+// Counts the page's pixels that paint events ask for.
+struct PaintedPixels : QObject {
+    qint64 pixels = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
+                pixels += qint64(r.width()) * r.height();
+        return false;
+    }
+};
+
 // Everything the mouse draws, with page positions given at actual size and played at `zoom`
 // on the widget, `inside` pixels into the enlarged page pixel.
 QImage draw_with_the_mouse(int zoom, int inside) {
@@ -184,6 +195,42 @@ private slots:
         Window one(1);
         QCOMPARE(one.form1.hscroll()->maximum(), 100);
         QCOMPARE(one.form1.hscroll()->pageStep(), 10);
+    }
+
+    void scrolling_repaints_only_what_comes_into_view_and_shows_what_a_fresh_paint_would() {
+        Window w(2);
+        w.form1.resize(500, 400);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form1));
+        QCoreApplication::processEvents();
+        PaintedPixels painted;
+        w.page()->installEventFilter(&painted);
+        const QWidget* clip = w.form1.picture_clip();
+        const int view = clip->width() * clip->height();
+        const struct {
+            QPoint angle;
+            Qt::KeyboardModifiers keys;
+        } notches[] = {{{0, -120}, Qt::NoModifier},
+                       {{0, -120}, Qt::NoModifier},
+                       {{0, -120}, Qt::ShiftModifier},
+                       {{0, 120}, Qt::NoModifier}};
+        for (const auto& notch : notches) {
+            const QPoint before = w.page()->pos();
+            painted.pixels = 0;
+            QWheelEvent event(QPointF(10, 10), w.page()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                              notch.angle, Qt::NoButton, notch.keys, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(w.page(), &event);
+            QCoreApplication::processEvents();
+            QVERIFY(w.page()->pos() != before);
+            // What was on screen is moved; only the strip that comes into view is painted.
+            QVERIFY2(painted.pixels > 0 && painted.pixels < view / 4,
+                     qPrintable(QStringLiteral("%1 of %2").arg(painted.pixels).arg(view)));
+            // And the window shows what painting it afresh shows: nothing of the tool bar above
+            // the clip is carried into the page.
+            const QImage shown = w.form1.screen()->grabWindow(w.form1.winId()).toImage();
+            const QImage fresh = w.form1.grab().toImage();
+            QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
+                     fresh.convertToFormat(QImage::Format_RGB32));
+        }
     }
 };
 
