@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 #include <atomic>
@@ -30,16 +29,31 @@ constexpr char kPage[] = "page.bmp";
 constexpr char kInfo[] = "page.ini";
 constexpr char kOpen[] = "open";
 
+// The names are told apart by hand: a pattern would bring the expression engine and its
+// compiler into every start-up for two names (half a megabyte resident).
+bool is_digit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool is_letter_or_digit(QChar c) {
+    return is_digit(c) || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
 // The names a running program gives its folder ("pid-milliseconds-count"), and the files it
-// writes there (with the names of safe writes cut short on their way to them).
+// writes there (with the names of safe writes cut short on their way to them: a dot and six
+// letters or digits more).
 bool is_program_folder(const QString& name) {
-    static const QRegularExpression pattern(QStringLiteral("^\\d+-\\d+-\\d+$"));
-    return pattern.match(name).hasMatch();
+    const QList<QStringView> parts = QStringView(name).split(u'-');
+    return parts.size() == 3 && std::all_of(parts.begin(), parts.end(), [](QStringView part) {
+               return !part.isEmpty() && std::all_of(part.begin(), part.end(), is_digit);
+           });
 }
 bool is_program_file(const QString& name) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^(owner|page\\.bmp|page\\.ini|open)(\\.[A-Za-z0-9]{6})?$"));
-    return pattern.match(name).hasMatch();
+    QStringView base(name);
+    const QStringView suffix = base.size() > 7 ? base.last(7) : QStringView();
+    if (!suffix.isEmpty() && suffix.front() == u'.' &&
+        std::all_of(suffix.begin() + 1, suffix.end(), is_letter_or_digit))
+        base.chop(7);
+    for (const char* own : {kOwner, kPage, kInfo, kOpen})
+        if (base == QLatin1String(own)) return true;
+    return false;
 }
 
 // A descriptor of the folder at `path`, only when it is a folder and not a link to one.

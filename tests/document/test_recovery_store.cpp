@@ -82,6 +82,13 @@ private slots:
         const QString folder =
             left_folder(root.path(), QStringLiteral("4243-1700000000000-0"), blank_page());
         samples::write(QDir(folder).filePath(QStringLiteral("notes.txt")), "mine");
+        // A safe write cut short leaves its temporary name: removed. Names merely like it stay.
+        samples::write(QDir(folder).filePath(QStringLiteral("page.bmp.Ab12cD")), "half");
+        for (const char* alike : {"open.12345", "owner.abc-ef", "page.bmpx", "xopen"})
+            samples::write(QDir(folder).filePath(QLatin1String(alike)), "mine");
+        // Folders named almost as a program names its own are not looked into.
+        for (const char* alike : {"4243-1700000000000", "4243-17000x0000000-0", "4243--0"})
+            left_folder(root.path(), QLatin1String(alike), blank_page());
         QTemporaryDir elsewhere;
         const QString target = elsewhere.filePath(QStringLiteral("precious.bmp"));
         samples::write(target, "precious");
@@ -90,7 +97,8 @@ private slots:
         const QStringList orphans = store.claim_orphans();
         QCOMPARE(orphans.size(), 1);
         store.remove(orphans.front());
-        QCOMPARE(tree(folder).join(" "), QStringLiteral("notes.txt"));
+        QCOMPARE(tree(folder).join(" "),
+                 QStringLiteral("notes.txt open.12345 owner.abc-ef page.bmpx xopen"));
         QCOMPARE(samples::read(target), QByteArray("precious"));
     }
 
