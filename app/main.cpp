@@ -48,6 +48,10 @@ int main(int argc, char* argv[]) {
     }
     if (line.action != strumix::CommandLine::Action::Edit) {
         QCoreApplication app(argc, argv);
+        // Nothing answered here uses a plugin of Qt's, and Qt's image writer loads every image
+        // plugin it finds (GIF, icons, JPEG and its library) to ask whether it writes PNG
+        // before writing it itself: 2.5 ms of a 14 ms export.
+        QCoreApplication::setLibraryPaths({});
         if (strumix::install_translations(app))
             line = strumix::parse_command_line(arguments_of(argc, argv));
         return strumix::answer_without_window(line);
