@@ -940,6 +940,17 @@ Bitte verkleinern Sie das Seitenlayout, damit Ihr System das Bild erstellen kann
     </message>
 </context>
 <context>
+    <name>SafeWrite</name>
+    <message>
+        <source>Filename refers to a directory</source>
+        <translation>Der Dateiname bezeichnet einen Ordner</translation>
+    </message>
+    <message>
+        <source>Existing file %1 is not writable</source>
+        <translation>Die vorhandene Datei %1 ist nicht beschreibbar</translation>
+    </message>
+</context>
+<context>
     <name>Sound</name>
     <message>
         <source>This system&apos;s sound file library cannot write FLAC; export the sound as .wav instead.</source>

@@ -35,6 +35,41 @@ private slots:
         QCOMPARE(files_in(dir.path()), QStringList{"a.txt"});
     }
 
+    // The replaced file keeps its permissions, a new one gets the user's (the mask applied), and
+    // a link stays a link with the file it leads to replaced.
+    void keeps_permissions_and_links() {
+        QTemporaryDir dir;
+        const QString kept = dir.filePath(QStringLiteral("kept.tab"));
+        samples::write(kept, kOld);
+        const auto group_read = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                QFile::WriteUser | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(kept, group_read));
+        QString error;
+        QVERIFY2(write_file_whole(kept, QByteArray("new"), &error), qPrintable(error));
+        QCOMPARE(QFile::permissions(kept), group_read);
+
+        const QString usual = dir.filePath(QStringLiteral("usual.txt"));
+        samples::write(usual, "as the user's files are");
+        const QString fresh = dir.filePath(QStringLiteral("fresh.tab"));
+        QVERIFY2(write_file_whole(fresh, QByteArray("new"), &error), qPrintable(error));
+        QCOMPARE(QFile::permissions(fresh), QFile::permissions(usual));
+
+        const QString link = dir.filePath(QStringLiteral("link.tab"));
+        QVERIFY(QFile::link(kept, link));
+        QVERIFY2(write_file_whole(link, QByteArray("through the link"), &error), qPrintable(error));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(samples::read(kept), QByteArray("through the link"));
+        QCOMPARE(files_in(dir.path()),
+                 (QStringList{"fresh.tab", "kept.tab", "link.tab", "usual.txt"}));
+
+        // A folder in the file's place is refused, and left as it was.
+        const QString folder = dir.filePath(QStringLiteral("folder.tab"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(!write_file_whole(folder, QByteArray("new"), &error));
+        QVERIFY2(error.contains(QLatin1String("directory")), qPrintable(error));
+        QVERIFY(QFileInfo(folder).isDir());
+    }
+
     // Small writes are exactly the ones a buffer would have kept back until the end, where its
     // failure went unseen and an empty file took the old one's place.
     void full_disk_leaves_the_old_file_data() {
