@@ -8,7 +8,8 @@ class QIODevice;
 
 namespace strumix {
 
-// Writes a whole file, or nothing: the bytes go into a new file beside `path`, every write
+// Writes a whole file, or nothing: the bytes go into a new file beside `path` (beside the file
+// it leads to, when `path` is a link, which stays a link), every write
 // and the flush to the disk are checked, and only then does the new file take the old one's
 // place and the folder is flushed. On any failure (a full disk, a file-size limit, a folder
 // that says no) the old file stays exactly as it was and `error` holds the system's reason.
