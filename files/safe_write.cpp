@@ -69,11 +69,15 @@ bool write_file_whole(const QString& path, const std::function<bool(QIODevice&)>
         return false;
     }
     if (replacing) ::fchmod(fd, old_info.st_mode & 0777);
-    auto fail = [&](const QString& reason) {
+    // On any failure the new file goes, and the old one stays as it was.
+    auto discard = [&](const QString& reason) {
         *error = reason;
-        ::close(fd);
         ::unlink(name.constData());
         return false;
+    };
+    auto fail = [&](const QString& reason) {
+        ::close(fd);
+        return discard(reason);
     };
     {
         // Unbuffered: each write reaches the system at once and its failure is seen here.
@@ -86,16 +90,9 @@ bool write_file_whole(const QString& path, const std::function<bool(QIODevice&)>
     // What the system took may still stand in its cache: only a flush to the disk knows that
     // there was room for it there.
     if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) return fail(qt_error_string(errno));
-    if (::close(fd) != 0) {
-        *error = qt_error_string(errno);
-        ::unlink(name.constData());
-        return false;
-    }
-    if (::rename(name.constData(), QFile::encodeName(target).constData()) != 0) {
-        *error = qt_error_string(errno);
-        ::unlink(name.constData());
-        return false;
-    }
+    if (::close(fd) != 0) return discard(qt_error_string(errno));
+    if (::rename(name.constData(), QFile::encodeName(target).constData()) != 0)
+        return discard(qt_error_string(errno));
     sync_folder_of(target);
     return true;
 }
